@@ -1,0 +1,105 @@
+#include "plugin/Settings.h"
+
+const int Settings::CONFIG_FILE_VERSION = 1;
+const int Settings::FINAL_IMAGE_WIDTH = 1024;
+const int Settings::DEFAULT_STATIC_FRAME_TIME = -999;
+const int Settings::MAX_PENCIL_SIZE = 100;
+const int Settings::MAX_BRUSH_SIZE = 100;
+const int Settings::MAX_ERASER_SIZE = 100;
+const int Settings::MAX_TEXT_SIZE = 100;
+const int Settings::MAX_LINE_SIZE = 50;
+const int Settings::MAX_ARROW_SIZE = 50;
+const int Settings::MAX_ELLIPSE_SIZE = 50;
+const int Settings::MAX_RECTANGLE_SIZE = 50;
+const int Settings::DEFAULT_GHOSTED_FRAME_COUNT = 3;
+const int Settings::MIN_GHOSTED_FRAMES = 1;
+const int Settings::MAX_GHOSTED_FRAMES = 9;
+
+const QString Settings::APPLICATION_NAME = QStringLiteral("Nibline2");
+const QString Settings::APPLICATION_TITLE = QStringLiteral("Nibline 2");
+const QString Settings::NODE_TYPE_NAME = QStringLiteral("vxNibline");
+const QString Settings::VERSION_STRING = QStringLiteral("2.5.4");
+const QString Settings::AUTHOR = QStringLiteral("Nibline 2 developers");
+const QString Settings::CONFIG_FILE_NAME = QStringLiteral("nibline2.ini");
+const QString Settings::DEFAULT_MAIN_MENU_NAME = QStringLiteral("NB2");
+const QString Settings::NODE_COMMAND_NAME = QStringLiteral("vxNiblineNode");
+const QString Settings::LAYER_COMMAND_NAME = QStringLiteral("vxNiblineLayer");
+const QString Settings::FRAME_COMMAND_NAME = QStringLiteral("vxNiblineFrame");
+const QString Settings::STROKE_COMMAND_NAME = QStringLiteral("vxNiblineStroke");
+const QString Settings::UTIL_COMMAND_NAME = QStringLiteral("vxNiblineUtil");
+const QString Settings::DEFAULT_LAYER_NAME = QStringLiteral("Layer");
+const QColor Settings::DEFAULT_DRAW_COLOR = QColor(0, 255, 255);
+const QColor Settings::DEFAULT_TIMELINE_FRAME_COLOR = QColor(143, 193, 207, 255);
+const QString Settings::CREATE_MAIN_MENU_FUNC_NAME = QStringLiteral("vxNbCreateMainMenu");
+const QString Settings::DELETE_MAIN_MENU_FUNC_NAME = QStringLiteral("vxNbDeleteMainMenu");
+const QString Settings::UPDATE_MAIN_MENU_FUNC_NAME = QStringLiteral("vxNbUpdateMainMenu");
+const QString Settings::CREATE_FLOATING_VIEWPORT_FUNC_NAME = QStringLiteral("vxNbCreateFloatingViewport");
+const QString Settings::VIEWPORT_LOOK_THROUGH_FUNC_NAME = QStringLiteral("vxNbViewportLookThrough");
+const QString Settings::VIEWPORT_CREATE_CAMERA_FUNC = QStringLiteral("vxNbViewportCreateCamera");
+const QString Settings::DELETE_ACTIVE_LAYER_FUNC = QStringLiteral("vxNbDeleteActiveLayer");
+const QString Settings::DELETE_ACTIVE_CAMERA_LAYERS_FUNC = QStringLiteral("vxNbDeleteActiveCameraLayers");
+const QString Settings::DELETE_ALL_NODES_FUNC = QStringLiteral("vxNbDeleteAllNodes");
+
+QString Settings::mainMenuName = Settings::DEFAULT_MAIN_MENU_NAME;
+QByteArray Settings::toolboxGeometry;
+QByteArray Settings::toolOptionsGeometry;
+QByteArray Settings::layerManagerGeometry;
+QByteArray Settings::colorPaletteGeometry;
+QByteArray Settings::retimingGeometry;
+
+int Settings::activeTool = 1;
+QColor Settings::activeColor = Settings::DEFAULT_DRAW_COLOR;
+int Settings::pencilSize = 6;
+int Settings::pencilOpacity = 100;
+bool Settings::pencilTabletEnabled = false;
+int Settings::brushSize = 6;
+int Settings::brushOpacity = 100;
+bool Settings::brushTabletEnabled = true;
+int Settings::eraserSize = 40;
+// The application's default font family is filled in when the settings are
+// read, once a GUI application object exists.
+QString Settings::textFontFamily;
+int Settings::textSize = 20;
+int Settings::textOpacity = 100;
+int Settings::lineSize = 6;
+int Settings::lineOpacity = 100;
+int Settings::arrowSize = 6;
+int Settings::arrowOpacity = 100;
+int Settings::ellipseSize = 6;
+int Settings::ellipseOpacity = 100;
+int Settings::rectangleSize = 6;
+int Settings::rectangleOpacity = 100;
+bool Settings::ghostPrev = false;
+bool Settings::ghostNext = false;
+int Settings::ghostPrevCount = 3;
+int Settings::ghostNextCount = 3;
+bool Settings::ghostColorOverride = false;
+QColor Settings::ghostColorOverridePrev = QColor(0, 128, 0);
+QColor Settings::ghostColorOverrideNext = QColor(128, 0, 0);
+bool Settings::retimeMoveToNextFrame = false;
+
+bool Settings::drawToolContextMenu = true;
+bool Settings::transformToolContextMenu = true;
+bool Settings::timelineContextMenu = true;
+bool Settings::toolboxDrawToolContextMenu = true;
+bool Settings::toolboxGhostingContextMenu = true;
+bool Settings::showMainMenuInAnimationSet = false;
+bool Settings::disableGhostingDuringPlayback = true;
+bool Settings::timeControlRangeMoveEnabled = true;
+bool Settings::ignore2dPanZoom = false;
+int Settings::defaultLayerState = 0;
+bool Settings::automaticallyAddFirstLayer = true;
+bool Settings::alwaysDisplayNewLayerDialog = false;
+bool Settings::insertDefaultStaticFrame = true;
+int Settings::defaultStaticFrameTime = -999;
+int Settings::timelineFrameDisplay = 0;
+QColor Settings::timelineFrameColor = Settings::DEFAULT_TIMELINE_FRAME_COLOR;
+
+int Settings::brushHardness = 100;
+int Settings::eraserOpacity = 100;
+int Settings::eraserHardness = 100;
+bool Settings::eraserTabletEnabled = false;
+std::atomic<float> Settings::tabletPressure{1.0f};
+bool Settings::tabletEraserEnabled = false;
+bool Settings::guiEnabled = true;
+bool Settings::excludeAsLocator = false;

@@ -2,7 +2,8 @@
 # include/ and its libraries under lib/.
 nb_collect_sources(NB_PLUGIN_SOURCES ${NB_PLUGIN_DIRS})
 file(GLOB NB_PLUGIN_RESOURCES CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/resources/*.qrc")
-add_library(nibline2 MODULE ${NB_PLUGIN_SOURCES})
+add_library(nibline2 MODULE ${NB_PLUGIN_SOURCES} ${NB_PLUGIN_RESOURCES})
+set_target_properties(nibline2 PROPERTIES AUTORCC ON)
 set_target_properties(nibline2 PROPERTIES PREFIX "" OUTPUT_NAME "nibline2")
 target_include_directories(nibline2 PRIVATE ${CMAKE_SOURCE_DIR} "${NB_DEVKIT}/include")
 target_compile_definitions(nibline2 PRIVATE LINUX _BOOL REQUIRE_IOSTREAM)

@@ -10,10 +10,16 @@ Output::Sink& currentSink()
     static Output::Sink sink;
     return sink;
 }
+
+unsigned long g_errorCount = 0;
 } // namespace
+
+unsigned long Output::errorCount() { return g_errorCount; }
 
 void Output::write(Kind kind, const std::string& text)
 {
+    if (kind == Kind::Error)
+        ++g_errorCount;
     if (currentSink())
         currentSink()(kind, text);
     else

@@ -28,6 +28,10 @@ public:
     // Returns the previous sink so callers (tests, the GUI) can restore it.
     static Sink setSink(Sink sink);
 
+    // How many errors were written since start; lets callers tell whether
+    // something reported itself.
+    static unsigned long errorCount();
+
     // Writes to the standard streams in the batch conventions.
     static void writeToStandardStreams(Kind kind, const std::string& text);
 };

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "raster/StrokePoint.h"
+
+#include <QColor>
+#include <QGuiApplication>
+#include <QImage>
+#include <QList>
+#include <QRect>
+
+#include <algorithm>
+#include <cmath>
+
+namespace rastertest {
+
+const int SIDE = 1024;
+
+// A frame-sized stroke image: the colour everywhere, at the given alpha.
+inline QImage Frame(QColor color = QColor(10, 20, 30), int alpha = 0)
+{
+    QImage image(SIDE, SIDE, QImage::Format_RGBA8888);
+    color.setAlpha(alpha);
+    image.fill(color);
+    return image;
+}
+
+inline int Alpha(const QImage& image, int x, int y)
+{
+    return qAlpha(image.pixel(x, y));
+}
+
+inline void SetAlpha(QImage& image, int x, int y, int alpha)
+{
+    image.scanLine(y)[x * 4 + 3] = static_cast<uchar>(alpha);
+}
+
+// Bounding rectangle of the pixels whose alpha is not zero.
+inline QRect OpaqueBounds(const QImage& image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Alpha(image, x, y) != 0)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// Bounding rectangle of the pixels that differ between two images.
+inline QRect ChangedBounds(const QImage& before, const QImage& after)
+{
+    QRect bounds;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+inline int MaxAlpha(const QImage& image)
+{
+    int result = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            result = std::max(result, Alpha(image, x, y));
+    return result;
+}
+
+inline StrokePoint Point(int x, int y, int width = 6, float opacity = 1.0f)
+{
+    return StrokePoint{width, opacity, 1.0f, QPoint(x, y)};
+}
+
+// Fonts need a GUI application; the tests run on the offscreen platform.
+inline void EnsureGuiApplication()
+{
+    if (QGuiApplication::instance() != nullptr)
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "test_raster";
+    static char* argv[] = {name, nullptr};
+    new QGuiApplication(argc, argv);
+}
+
+} // namespace rastertest

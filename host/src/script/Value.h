@@ -41,9 +41,23 @@ public:
 
     size_t arraySize() const;
     bool operator==(const Value& other) const;
+    bool operator!=(const Value& other) const { return !(*this == other); }
+
+    // Array elements. Reading past the end gives the element type's default
+    // value; writing past the end grows the array with defaults. The value
+    // written is converted to the element type.
+    Value element(size_t index) const;
+    void setElement(size_t index, const Value& v);
+    void clearArray();
 
     static const char* typeName(Type type);
     static std::string formatFloat(double v);
+    // int[] -> int and so on; scalars and Void map to themselves.
+    static Type elementType(Type arrayType);
+    // int -> int[] and so on; arrays and Void map to themselves.
+    static Type arrayType(Type scalarType);
+    // Zero, the empty string, or an array of `size` such elements.
+    static Value defaultValue(Type type, size_t size = 0);
 
 private:
     Type m_type = Type::Void;

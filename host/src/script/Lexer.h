@@ -1,0 +1,44 @@
+#pragma once
+
+#include "script/Token.h"
+
+#include <string>
+
+namespace nbhost {
+
+// Splits script text into tokens. Two modes: expressions and statements
+// (`next`), and the arguments of command syntax (`nextWord`), where
+// "-flag", "persp" or "1.5" are single words. The parser switches between
+// them by resetting to a token's start. Lexical errors throw ScriptError.
+class Lexer
+{
+public:
+    explicit Lexer(const std::string& source) : m_source(source) {}
+
+    Token next();
+    Token nextWord();
+
+    void reset(size_t offset, int line);
+    size_t position() const { return m_pos; }
+    int line() const { return m_line; }
+    // The character at `offset`, or '\0' past the end.
+    char charAt(size_t offset) const;
+
+private:
+    void skipSpaceAndComments();
+    Token make(Token::Type type, size_t start, int line) const;
+    Token lexNumber();
+    Token lexString();
+    Token lexVariable();
+    Token lexIdentifier();
+    Token lexOperator();
+    Token lexBareWord();
+    bool atWordEnd() const;
+    [[noreturn]] void fail(const std::string& what) const;
+
+    const std::string& m_source;
+    size_t m_pos = 0;
+    int m_line = 1;
+};
+
+} // namespace nbhost

@@ -78,6 +78,9 @@ TEST_F(LanguageTest, ArraysGrowClearAndIterate)
     EXPECT_EQ(value("$mixed = {1, 2.5}; $mixed"), Value::fromFloatArray({1, 2.5}));
     EXPECT_EQ(value("string $out = \"\"; for ($w in {\"p\", \"q\"}) $out += $w; $out"),
               Value::fromString("pq"));
+    EXPECT_EQ(value("string $typed = \"\"; for (string $t in {1, 2}) $typed += $t; $typed"), Value::fromString("12"));
+    EXPECT_NE(failure("int $arr[]; for ($arr in {1}) {}").find("Cannot convert data of type int to type int[]"),
+              std::string::npos);
     EXPECT_EQ(value("int $n[] = {1, 2, 3}; int $sum = 0;"
                     "for ($v in $n) { $n[size($n)] = 0; $sum += $v; } $sum"),
               Value::fromInt(6)); // the loop walks a copy

@@ -57,6 +57,9 @@ EvalResult Interpreter::evaluate(const std::string& source, const std::string& s
         // Out of memory and the like: the evaluation fails, the host goes on.
         result.error = std::string("Internal error: ") + e.what();
         Output::write(Output::Kind::Error, result.error);
+    } catch (...) {
+        result.error = "Internal error.";
+        Output::write(Output::Kind::Error, result.error);
     }
     if (--m_evaluations == 0)
         m_stackBase = nullptr;

@@ -1,0 +1,6 @@
+#include "ui/DialogManager.h"
+
+LayerManagerDialog* DialogManager::GetLayerMangerDialog()
+{
+    return nullptr;
+}

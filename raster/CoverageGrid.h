@@ -21,9 +21,9 @@ class AlphaCanvas;
 class CoverageGrid
 {
 public:
-    static const int GRID_SIZE = 102;
+    static constexpr int GRID_SIZE = 102;
     // Widest stamp the grid holds, in pixels.
-    static const int MAX_STAMP_SIZE = 100;
+    static constexpr int MAX_STAMP_SIZE = 100;
 
     CoverageGrid();
 

@@ -24,7 +24,7 @@ struct Segment
 class SegmentClip
 {
 public:
-    static const int WALK_LIMIT = 1 << 15;
+    static constexpr int WALK_LIMIT = 1 << 15;
 
     // Prepares the segment for a walk. Moved ends are rounded to whole pixels
     // when roundEnds is set, and their opacities follow linearly. Returns false

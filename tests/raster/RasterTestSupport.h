@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace rastertest {
 
@@ -71,16 +72,24 @@ inline StrokePoint Point(int x, int y, int width = 6, float opacity = 1.0f)
 }
 
 // Fonts need a GUI application; the tests run on the offscreen platform.
-inline void EnsureGuiApplication()
+// The application lives as long as this object.
+class ScopedGuiApplication
 {
-    if (QGuiApplication::instance() != nullptr)
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "test_raster";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);
-}
+public:
+    ScopedGuiApplication()
+    {
+        if (QGuiApplication::instance() != nullptr)
+            return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "test_raster";
+        static char* argv[] = {name, nullptr};
+        app.reset(new QGuiApplication(argc, argv));
+    }
+
+private:
+    std::unique_ptr<QGuiApplication> app;
+};
 
 } // namespace rastertest

@@ -110,7 +110,7 @@ TEST(Shapes, EllipseAndRectangleAreOutlinesOfThePointsRectangle)
 
 TEST(Shapes, TextPreviewAddsAFrameEvenForEmptyText)
 {
-    EnsureGuiApplication();
+    const ScopedGuiApplication app;
     Stroke stroke = Shape(TOOL_TEXT, {Point(100, 100, 20)});
     stroke.text = QStringLiteral("Hi");
     const QRect text = OpaqueBounds(Drawn(stroke, false));

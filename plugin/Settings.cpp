@@ -1,5 +1,19 @@
 #include "plugin/Settings.h"
 
+#include "plugin/Logger.h"
+#include "plugin/MayaUtil.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QGuiApplication>
+#include <QSettings>
+
+#include <variant>
+#include <vector>
+
 const int Settings::CONFIG_FILE_VERSION = 1;
 const int Settings::FINAL_IMAGE_WIDTH = 1024;
 const int Settings::DEFAULT_STATIC_FRAME_TIME = -999;
@@ -103,3 +117,335 @@ std::atomic<float> Settings::tabletPressure{1.0f};
 bool Settings::tabletEraserEnabled = false;
 bool Settings::guiEnabled = true;
 bool Settings::excludeAsLocator = false;
+
+namespace {
+
+// How a stored integer outside [min, max] is treated.
+enum class Range
+{
+    Any,   // taken as is
+    Clamp, // clamped into the range
+    Keep,  // ignored: the member keeps its value
+    Reset  // replaced by the fallback
+};
+
+using Member = std::variant<QString*, QByteArray*, int*, bool*, QColor*>;
+
+struct Key
+{
+    const char* name;
+    Member member;
+    Range range = Range::Any;
+    int min = 0;
+    int max = 0;
+    int fallback = 0;
+};
+
+struct Group
+{
+    const char* name;
+    std::vector<Key> keys;
+};
+
+// Every persisted key, group by group, in the order of the file.
+const std::vector<Group>& PersistedGroups()
+{
+    using S = Settings;
+    const int ghostReset = S::DEFAULT_GHOSTED_FRAME_COUNT;
+    static const std::vector<Group> groups = {
+        {"main",
+         {{"mainMenuName", &S::mainMenuName},
+          {"toolboxGeometry", &S::toolboxGeometry},
+          {"toolOptionsGeometry", &S::toolOptionsGeometry},
+          {"layerManagerGeometry", &S::layerManagerGeometry},
+          {"colorPaletteGeometry", &S::colorPaletteGeometry},
+          {"retimingToolGeometry", &S::retimingGeometry}}},
+        {"tools",
+         {{"activeTool", &S::activeTool, Range::Keep, TOOL_PENCIL, TOOL_RECTANGLE},
+          {"activeColor", &S::activeColor},
+          {"pencilSize", &S::pencilSize, Range::Clamp, 1, S::MAX_PENCIL_SIZE},
+          {"pencilOpacity", &S::pencilOpacity, Range::Clamp, 1, 100},
+          {"pencilTabletEnabled", &S::pencilTabletEnabled},
+          {"brushSize", &S::brushSize, Range::Clamp, 1, S::MAX_BRUSH_SIZE},
+          {"brushOpacity", &S::brushOpacity, Range::Clamp, 1, 100},
+          {"brushTabletEnabled", &S::brushTabletEnabled},
+          {"eraserSize", &S::eraserSize, Range::Clamp, 1, S::MAX_ERASER_SIZE},
+          {"textFontFamily", &S::textFontFamily},
+          {"textSize", &S::textSize, Range::Clamp, 1, S::MAX_TEXT_SIZE},
+          {"textOpacity", &S::textOpacity, Range::Clamp, 1, 100},
+          {"lineSize", &S::lineSize, Range::Clamp, 1, S::MAX_LINE_SIZE},
+          {"lineOpacity", &S::lineOpacity, Range::Clamp, 1, 100},
+          {"arrowSize", &S::arrowSize, Range::Clamp, 1, S::MAX_ARROW_SIZE},
+          {"arrowOpacity", &S::arrowOpacity, Range::Clamp, 1, 100},
+          {"ellipseSize", &S::ellipseSize, Range::Clamp, 1, S::MAX_ELLIPSE_SIZE},
+          {"ellipseOpacity", &S::ellipseOpacity, Range::Clamp, 1, 100},
+          {"rectangleSize", &S::rectangleSize, Range::Clamp, 1, S::MAX_RECTANGLE_SIZE},
+          {"rectangleOpacity", &S::rectangleOpacity, Range::Clamp, 1, 100},
+          {"ghostPrev", &S::ghostPrev},
+          {"ghostNext", &S::ghostNext},
+          {"ghostPrevCount", &S::ghostPrevCount, Range::Reset, S::MIN_GHOSTED_FRAMES,
+           S::MAX_GHOSTED_FRAMES, ghostReset},
+          {"ghostNextCount", &S::ghostNextCount, Range::Reset, S::MIN_GHOSTED_FRAMES,
+           S::MAX_GHOSTED_FRAMES, ghostReset},
+          {"ghostColorOverride", &S::ghostColorOverride},
+          {"ghostColorOverridePrev", &S::ghostColorOverridePrev},
+          {"ghostColorOverrideNext", &S::ghostColorOverrideNext},
+          {"retimeMoveToNextFrame", &S::retimeMoveToNextFrame}}},
+        {"preferences",
+         {{"drawToolContextMenu", &S::drawToolContextMenu},
+          {"transformToolContextMenu", &S::transformToolContextMenu},
+          {"timelineContextMenu", &S::timelineContextMenu},
+          {"toolboxDrawToolContextMenu", &S::toolboxDrawToolContextMenu},
+          {"toolboxGhostingContextMenu", &S::toolboxGhostingContextMenu},
+          {"showMainMenuInAnimationSet", &S::showMainMenuInAnimationSet},
+          {"disableGhostingDuringPlayback", &S::disableGhostingDuringPlayback},
+          {"timeControlRangeMoveEnabled", &S::timeControlRangeMoveEnabled},
+          {"ignore2dPanZoom", &S::ignore2dPanZoom},
+          {"defaultLayerState", &S::defaultLayerState, Range::Keep, 0, 2},
+          {"automaticallyAddFirstLayer", &S::automaticallyAddFirstLayer},
+          {"alwaysDisplayNewLayerDialog", &S::alwaysDisplayNewLayerDialog},
+          {"insertDefaultStaticFrame", &S::insertDefaultStaticFrame},
+          {"defaultStaticFrameTime", &S::defaultStaticFrameTime},
+          {"timelineFrameDisplay", &S::timelineFrameDisplay, Range::Keep, 0, 2},
+          {"timelineFrameColor", &S::timelineFrameColor}}},
+    };
+    return groups;
+}
+
+void ReadInt(const QVariant& stored, const Key& key, int& member)
+{
+    bool ok = false;
+    const int value = stored.toInt(&ok);
+    if (!ok)
+        return;
+    if (key.range == Range::Any || (value >= key.min && value <= key.max))
+        member = value;
+    else if (key.range == Range::Clamp)
+        member = qBound(key.min, value, key.max);
+    else if (key.range == Range::Reset)
+        member = key.fallback;
+}
+
+// Only the spellings the settings file itself produces count as booleans;
+// anything else would read as "true" through QVariant and is ignored.
+void ReadBool(const QVariant& stored, bool& member)
+{
+    if (stored.type() == QVariant::Bool) {
+        member = stored.toBool();
+        return;
+    }
+    const QString text = stored.toString().trimmed().toLower();
+    if (text == QLatin1String("true") || text == QLatin1String("1"))
+        member = true;
+    else if (text == QLatin1String("false") || text == QLatin1String("0"))
+        member = false;
+}
+
+// A damaged colour entry can decode to a colour of an unknown spec, which no
+// QColor function may even copy; its serialised form shows the spec safely.
+bool HasKnownSpec(const QVariant& stored)
+{
+    if (stored.userType() != QMetaType::QColor)
+        return true;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    QMetaType::save(out, QMetaType::QColor, stored.constData());
+    const int spec = bytes.isEmpty() ? -1 : static_cast<qint8>(bytes.at(0));
+    return spec > QColor::Invalid && spec <= QColor::ExtendedRgb;
+}
+
+// A stored value that is not a valid colour keeps the current colour, so a
+// damaged file cannot leave the plug-in drawing with no colour at all.
+void ReadColor(const QVariant& stored, QColor& member)
+{
+    if (!HasKnownSpec(stored))
+        return;
+    const QColor color = stored.value<QColor>();
+    if (color.isValid())
+        member = color;
+}
+
+void ReadKey(const QSettings& file, const Key& key)
+{
+    const QVariant stored = file.value(QLatin1String(key.name));
+    if (!stored.isValid())
+        return;
+    if (auto text = std::get_if<QString*>(&key.member))
+        **text = stored.toString();
+    else if (auto bytes = std::get_if<QByteArray*>(&key.member))
+        **bytes = stored.toByteArray();
+    else if (auto number = std::get_if<int*>(&key.member))
+        ReadInt(stored, key, **number);
+    else if (auto flag = std::get_if<bool*>(&key.member))
+        ReadBool(stored, **flag);
+    else if (auto color = std::get_if<QColor*>(&key.member))
+        ReadColor(stored, **color);
+}
+
+QVariant StoredValue(const Member& member)
+{
+    return std::visit([](auto* value) { return QVariant::fromValue(*value); }, member);
+}
+
+void LogUnknownTool(ToolType tool)
+{
+    Logger::Error(QStringLiteral("Unknown tool type: %1").arg(static_cast<int>(tool)));
+}
+
+} // namespace
+
+QString Settings::GetUserConfigPath()
+{
+    const QString directory = MayaUtil::GetMayaPrefsDirectory();
+    if (directory.isEmpty() || !QDir().mkpath(directory)) {
+        Logger::Error("Failed to retrieve Maya prefs directory");
+        return QString();
+    }
+    return QFileInfo(QDir::cleanPath(directory + QLatin1Char('/') + CONFIG_FILE_NAME))
+        .absoluteFilePath();
+}
+
+void Settings::ReadUserConfig()
+{
+    const QString path = GetUserConfigPath();
+    if (!path.isEmpty())
+        ReadUserConfig(path);
+}
+
+void Settings::WriteUserConfig()
+{
+    const QString path = GetUserConfigPath();
+    if (!path.isEmpty() && !WriteUserConfig(path))
+        Logger::Error(QStringLiteral("Failed to write settings file: %1").arg(path));
+}
+
+void Settings::ReadUserConfig(const QString& path)
+{
+    FillDefaultFontFamily();
+    QSettings file(path, QSettings::IniFormat);
+    for (const Group& group : PersistedGroups()) {
+        file.beginGroup(QLatin1String(group.name));
+        for (const Key& key : group.keys)
+            ReadKey(file, key);
+        file.endGroup();
+    }
+}
+
+bool Settings::WriteUserConfig(const QString& path)
+{
+    FillDefaultFontFamily();
+    QSettings file(path, QSettings::IniFormat);
+    for (const Group& group : PersistedGroups()) {
+        file.beginGroup(QLatin1String(group.name));
+        if (&group == &PersistedGroups().front())
+            file.setValue(QStringLiteral("version"), CONFIG_FILE_VERSION);
+        for (const Key& key : group.keys)
+            file.setValue(QLatin1String(key.name), StoredValue(key.member));
+        file.endGroup();
+    }
+    file.sync();
+    return file.status() == QSettings::NoError;
+}
+
+// The application's font is known only once a GUI application exists, which
+// is never the case during static initialisation.
+void Settings::FillDefaultFontFamily()
+{
+    if (!textFontFamily.isEmpty())
+        return;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        textFontFamily = QGuiApplication::font().family();
+    if (textFontFamily.isEmpty())
+        textFontFamily = QStringLiteral("Sans Serif");
+}
+
+int* Settings::ToolSizeMember(ToolType tool, int& maxSize)
+{
+    switch (tool) {
+    case TOOL_PENCIL: maxSize = MAX_PENCIL_SIZE; return &pencilSize;
+    case TOOL_BRUSH: maxSize = MAX_BRUSH_SIZE; return &brushSize;
+    case TOOL_ERASER: maxSize = MAX_ERASER_SIZE; return &eraserSize;
+    case TOOL_TEXT: maxSize = MAX_TEXT_SIZE; return &textSize;
+    case TOOL_LINE: maxSize = MAX_LINE_SIZE; return &lineSize;
+    case TOOL_ARROW: maxSize = MAX_ARROW_SIZE; return &arrowSize;
+    case TOOL_ELLIPSE: maxSize = MAX_ELLIPSE_SIZE; return &ellipseSize;
+    case TOOL_RECTANGLE: maxSize = MAX_RECTANGLE_SIZE; return &rectangleSize;
+    default: return nullptr;
+    }
+}
+
+int* Settings::ToolOpacityMember(ToolType tool)
+{
+    switch (tool) {
+    case TOOL_PENCIL: return &pencilOpacity;
+    case TOOL_BRUSH: return &brushOpacity;
+    case TOOL_ERASER: return &eraserOpacity;
+    case TOOL_TEXT: return &textOpacity;
+    case TOOL_LINE: return &lineOpacity;
+    case TOOL_ARROW: return &arrowOpacity;
+    case TOOL_ELLIPSE: return &ellipseOpacity;
+    case TOOL_RECTANGLE: return &rectangleOpacity;
+    default: return nullptr;
+    }
+}
+
+void Settings::SetToolSize(ToolType tool, int size)
+{
+    int maxSize = 0;
+    if (int* member = ToolSizeMember(tool, maxSize))
+        *member = qBound(1, size, maxSize);
+    else
+        LogUnknownTool(tool);
+}
+
+int Settings::GetToolSize(ToolType tool)
+{
+    int maxSize = 0;
+    if (const int* member = ToolSizeMember(tool, maxSize))
+        return *member;
+    LogUnknownTool(tool);
+    return pencilSize;
+}
+
+void Settings::SetToolOpacity(ToolType tool, int opacity)
+{
+    if (int* member = ToolOpacityMember(tool))
+        *member = qBound(1, opacity, 100);
+    else
+        LogUnknownTool(tool);
+}
+
+int Settings::GetToolOpacity(ToolType tool)
+{
+    if (const int* member = ToolOpacityMember(tool))
+        return *member;
+    LogUnknownTool(tool);
+    return pencilOpacity;
+}
+
+void Settings::SetToolHardness(ToolType tool, int hardness)
+{
+    if (tool == TOOL_BRUSH)
+        brushHardness = hardness > 100 ? 100 : (hardness < 0 ? 10 : hardness);
+    else if (tool == TOOL_ERASER)
+        eraserHardness = hardness > 100 ? 100 : (hardness < 0 ? 0 : hardness);
+}
+
+int Settings::GetToolHardness(ToolType tool)
+{
+    if (tool == TOOL_BRUSH)
+        return brushHardness;
+    if (tool == TOOL_ERASER)
+        return eraserHardness;
+    return 100;
+}
+
+bool Settings::IsTabletPressureEnabled(ToolType tool)
+{
+    switch (tool) {
+    case TOOL_PENCIL: return pencilTabletEnabled;
+    case TOOL_BRUSH: return brushTabletEnabled;
+    case TOOL_ERASER: return eraserTabletEnabled;
+    default: return false;
+    }
+}

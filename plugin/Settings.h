@@ -1,5 +1,7 @@
 #pragma once
 
+#include "raster/ToolType.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QString>
@@ -119,4 +121,30 @@ public:
     static bool tabletEraserEnabled;
     static bool guiEnabled;
     static bool excludeAsLocator;
+
+    // The settings file in the host's user preference directory; empty (and
+    // an error logged) when the host gives no usable directory.
+    static QString GetUserConfigPath();
+    static void ReadUserConfig();
+    static void WriteUserConfig();
+    // The same on a given file. Reading keeps every member whose key is
+    // missing or unreadable; writing returns false when the file could not
+    // be written.
+    static void ReadUserConfig(const QString& path);
+    static bool WriteUserConfig(const QString& path);
+
+    // Per-tool access with the limits of each tool. Sizes and opacities of a
+    // value outside the eight drawing tools log an error.
+    static void SetToolSize(ToolType tool, int size);
+    static int GetToolSize(ToolType tool);
+    static void SetToolOpacity(ToolType tool, int opacity);
+    static int GetToolOpacity(ToolType tool);
+    static void SetToolHardness(ToolType tool, int hardness);
+    static int GetToolHardness(ToolType tool);
+    static bool IsTabletPressureEnabled(ToolType tool);
+
+private:
+    static int* ToolSizeMember(ToolType tool, int& maxSize);
+    static int* ToolOpacityMember(ToolType tool);
+    static void FillDefaultFontFamily();
 };

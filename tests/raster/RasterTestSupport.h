@@ -2,10 +2,8 @@
 
 #include "raster/StrokePoint.h"
 
-#include <QColor>
 #include <QGuiApplication>
 #include <QImage>
-#include <QList>
 #include <QRect>
 
 #include <algorithm>
@@ -25,34 +23,21 @@ inline QImage Frame(QColor color = QColor(10, 20, 30), int alpha = 0)
     return image;
 }
 
-inline int Alpha(const QImage& image, int x, int y)
-{
-    return qAlpha(image.pixel(x, y));
-}
+inline int Alpha(const QImage& image, int x, int y) { return qAlpha(image.pixel(x, y)); }
 
 inline void SetAlpha(QImage& image, int x, int y, int alpha)
 {
     image.scanLine(y)[x * 4 + 3] = static_cast<uchar>(alpha);
 }
 
-// Bounding rectangle of the pixels whose alpha is not zero.
-inline QRect OpaqueBounds(const QImage& image)
+// Bounding rectangle of the pixels that differ from `base` (by default, of
+// the pixels with non-zero alpha).
+inline QRect ChangedBounds(const QImage& image, const QImage& base = QImage())
 {
     QRect bounds;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (Alpha(image, x, y) != 0)
-                bounds |= QRect(x, y, 1, 1);
-    return bounds;
-}
-
-// Bounding rectangle of the pixels that differ between two images.
-inline QRect ChangedBounds(const QImage& before, const QImage& after)
-{
-    QRect bounds;
-    for (int y = 0; y < before.height(); ++y)
-        for (int x = 0; x < before.width(); ++x)
-            if (before.pixel(x, y) != after.pixel(x, y))
+            if (base.isNull() ? Alpha(image, x, y) != 0 : base.pixel(x, y) != image.pixel(x, y))
                 bounds |= QRect(x, y, 1, 1);
     return bounds;
 }
@@ -71,8 +56,7 @@ inline StrokePoint Point(int x, int y, int width = 6, float opacity = 1.0f)
     return StrokePoint{width, opacity, 1.0f, QPoint(x, y)};
 }
 
-// Fonts need a GUI application; the tests run on the offscreen platform.
-// The application lives as long as this object.
+// Fonts need a GUI application; it lives as long as this object.
 class ScopedGuiApplication
 {
 public:

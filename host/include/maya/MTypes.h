@@ -21,3 +21,26 @@ typedef void* MPlatformHandle;
 #define NB_API_VERSION_MARKER_NAME "MApiVersion"
 
 #define MStatusAssert(status, message) ((void)0)
+
+class MStatus;
+
+// Factory and initializer functions a plug-in hands to the host for its
+// node and data types.
+typedef void* (*MCreatorFunction)();
+typedef MStatus (*MInitializeFunction)();
+
+// Coordinate spaces for transformation queries.
+class OPENMAYA_EXPORT MSpace
+{
+public:
+    enum Space
+    {
+        kInvalid = 0,
+        kTransform = 1,
+        kPreTransform = 2,
+        kPostTransform = 3,
+        kWorld = 4,
+        kObject = kPreTransform,
+        kLast = 5
+    };
+};

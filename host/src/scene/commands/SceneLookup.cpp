@@ -1,0 +1,97 @@
+#include "scene/commands/SceneLookup.h"
+
+#include "core/ArgumentConversion.h"
+#include "scene/Scene.h"
+#include "script/Value.h"
+
+#include <maya/MSelectionList.h>
+
+#include <algorithm>
+
+namespace nbhost {
+
+namespace {
+void setError(std::string* error, const std::string& text)
+{
+    if (error)
+        *error = text;
+}
+} // namespace
+
+bool SceneLookup::nodes(const std::vector<std::string>& names,
+                        std::vector<std::shared_ptr<Node>>& out, std::string* error)
+{
+    MSelectionList list;
+    for (const std::string& name : names)
+        if (!list.add(MString(name.c_str()))) {
+            setError(error, "No object matches name: " + name);
+            return false;
+        }
+    out.clear();
+    for (const MObject& item : list.hostItems())
+        out.push_back(Node::from(item)->shared());
+    return true;
+}
+
+std::shared_ptr<Node> SceneLookup::node(const std::string& name, std::string* error)
+{
+    auto found = Scene::instance().find(name);
+    if (!found)
+        setError(error, "No object matches name: " + name);
+    return found;
+}
+
+std::vector<std::shared_ptr<Node>> SceneLookup::selectedNodes()
+{
+    std::vector<std::shared_ptr<Node>> result;
+    for (const MObject& item : Scene::instance().selection().list().hostItems())
+        if (Node* node = Node::from(item))
+            result.push_back(node->shared());
+    return result;
+}
+
+bool SceneLookup::plug(const std::string& text, PlugRef& out, std::string* error)
+{
+    const size_t dot = text.find('.');
+    if (dot == std::string::npos || dot + 1 == text.size()) {
+        setError(error, "'" + text + "' does not name an attribute (node.attribute)");
+        return false;
+    }
+    out.node = dot == 0 ? Scene::instance().lastCreated() : Scene::instance().find(text.substr(0, dot));
+    // "node.translate.translateX" names the child directly.
+    const std::string attrName = text.substr(text.rfind('.') + 1);
+    out.attr = out.node ? out.node->findAttribute(attrName) : nullptr;
+    if (!out.attr) {
+        setError(error, dot == 0 && !out.node ? "there is no node for '" + text + "' (no node was created)"
+                                              : "No object matches name: " + text);
+        return false;
+    }
+    return true;
+}
+
+bool SceneLookup::isOfType(const Node& node, const std::string& typeName)
+{
+    if (node.type().name() == typeName)
+        return true;
+    if (typeName == "dagNode")
+        return node.isDag() && !node.isWorld();
+    if (typeName == "shape")
+        return node.hasFn(MFn::kShape);
+    return false;
+}
+
+std::string SceneLookup::displayName(const Node& node, bool longNames)
+{
+    return longNames && node.isDag() ? node.fullPathName() : node.name();
+}
+
+std::vector<std::string> SceneLookup::strings(const MArgList& args, unsigned int start)
+{
+    std::vector<std::string> result;
+    const auto& values = args.hostValues();
+    for (size_t i = start; i < values.size(); ++i)
+        result.push_back(values[i].asString());
+    return result;
+}
+
+} // namespace nbhost

@@ -108,31 +108,19 @@ TEST_F(MayaUtilTest, ColorSliderControlsFailCleanlyWithoutAnInterface)
     EXPECT_EQ(issued(), expected);
 }
 
-TEST_F(MayaUtilTest, ContextQueries)
-{
-    EXPECT_FALSE(MayaUtil::ContextExists(MString("noSuchContext1")));
-    const std::vector<Issued> expected = {{"contextInfo -exists noSuchContext1", false, false}};
-    EXPECT_EQ(issued(), expected);
-}
-
+// The menu script works on settings members: each test starts from and
+// returns to their stored values.
 class MenuScriptTest : public MayaUtilTest
 {
 protected:
     void SetUp() override
     {
         MayaUtilTest::SetUp();
-        saved = {Settings::mainMenuName, Settings::activeTool, Settings::ghostPrev,
-                 Settings::ghostNext, Settings::timelineFrameDisplay,
-                 Settings::showMainMenuInAnimationSet};
+        ASSERT_TRUE(Settings::WriteUserConfig(QString::fromStdString(prefsDir()) + "/saved.ini"));
     }
     void TearDown() override
     {
-        Settings::mainMenuName = saved.menuName;
-        Settings::activeTool = saved.tool;
-        Settings::ghostPrev = saved.prev;
-        Settings::ghostNext = saved.next;
-        Settings::timelineFrameDisplay = saved.display;
-        Settings::showMainMenuInAnimationSet = saved.animSet;
+        Settings::ReadUserConfig(QString::fromStdString(prefsDir()) + "/saved.ini");
         MayaUtilTest::TearDown();
     }
 
@@ -142,15 +130,6 @@ protected:
         EXPECT_TRUE(result.ok) << result.error;
         return result.value.asString();
     }
-
-    struct
-    {
-        QString menuName;
-        int tool;
-        bool prev, next;
-        int display;
-        bool animSet;
-    } saved;
 };
 
 TEST_F(MenuScriptTest, SourcingReplacesEveryPlaceholderUpToTheZeroByte)

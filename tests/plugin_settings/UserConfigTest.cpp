@@ -50,12 +50,8 @@ TEST_F(UserConfig, NoUsablePreferenceDirectorySkipsReadingAndWriting)
     EXPECT_EQ(Settings::pencilSize, saved);
     Settings::WriteUserConfig();
     EXPECT_TRUE(std::filesystem::is_regular_file(prefsDir()));
-    const std::string errors = output().errors();
-    size_t count = 0;
-    for (size_t at = errors.find("[Nibline2] Failed to retrieve Maya prefs directory"); at != std::string::npos;
-         at = errors.find("[Nibline2] Failed to retrieve Maya prefs directory", at + 1))
-        ++count;
-    EXPECT_EQ(count, 3u) << errors;
+    const QString errors = QString::fromStdString(output().errors());
+    EXPECT_EQ(errors.count("[Nibline2] Failed to retrieve Maya prefs directory\n"), 3) << errors.toStdString();
 }
 
 TEST(DefaultFontFamily, IsTheApplicationFontOnceThereIsOne)

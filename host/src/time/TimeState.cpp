@@ -14,6 +14,7 @@ bool TimeState::setUIUnit(MTime::Unit unit)
     if (unit == m_uiUnit)
         return true;
     m_uiUnit = unit;
+    changed();
     m_events.fire("timeUnitChanged");
     return true;
 }
@@ -23,6 +24,7 @@ void TimeState::setCurrentTime(const MTime& time)
     if (time == m_current)
         return;
     m_current = time;
+    changed();
     m_events.fire("timeChanged");
 }
 
@@ -32,6 +34,7 @@ void TimeState::setMinTime(const MTime& time)
     if (m_max < m_min)
         m_max = m_min;
     widenAnimationToPlayback();
+    changed();
 }
 
 void TimeState::setMaxTime(const MTime& time)
@@ -40,6 +43,7 @@ void TimeState::setMaxTime(const MTime& time)
     if (m_max < m_min)
         m_min = m_max;
     widenAnimationToPlayback();
+    changed();
 }
 
 void TimeState::widenAnimationToPlayback()
@@ -56,6 +60,7 @@ void TimeState::setAnimationStartTime(const MTime& time)
     if (m_animEnd < m_animStart)
         m_animEnd = m_animStart;
     keepPlaybackInsideAnimation();
+    changed();
 }
 
 void TimeState::setAnimationEndTime(const MTime& time)
@@ -64,6 +69,7 @@ void TimeState::setAnimationEndTime(const MTime& time)
     if (m_animEnd < m_animStart)
         m_animStart = m_animEnd;
     keepPlaybackInsideAnimation();
+    changed();
 }
 
 void TimeState::keepPlaybackInsideAnimation()
@@ -83,13 +89,27 @@ bool TimeState::isPlaying() const { return m_events.condition("playingBack"); }
 void TimeState::setPlaying(bool playing, bool forward)
 {
     m_forward = forward;
+    changed();
     m_events.setCondition("playingBack", playing);
+}
+
+void TimeState::setPlaybackMode(MAnimControl::PlaybackMode mode)
+{
+    m_mode = mode;
+    changed();
 }
 
 void TimeState::setHighlightedRange(const MTime& start, const MTime& end)
 {
     m_highlightStart = start;
     m_highlightEnd = end < start ? start : end;
+    changed();
+}
+
+void TimeState::changed() const
+{
+    if (m_changed)
+        m_changed();
 }
 
 } // namespace nbhost

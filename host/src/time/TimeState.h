@@ -3,6 +3,8 @@
 #include <maya/MAnimControl.h>
 #include <maya/MTime.h>
 
+#include <functional>
+
 namespace nbhost {
 
 class EventBus;
@@ -15,6 +17,10 @@ class TimeState
 {
 public:
     explicit TimeState(EventBus& events);
+
+    // Runs after every change of the state (unit, times, ranges, playing,
+    // highlighted range): the GUI's time slider follows it.
+    void setChangedHook(std::function<void()> hook) { m_changed = std::move(hook); }
 
     MTime::Unit uiUnit() const { return m_uiUnit; }
     // Fires "timeUnitChanged" when the unit changes; false for an invalid unit.
@@ -42,7 +48,7 @@ public:
     void setPlaying(bool playing, bool forward);
 
     MAnimControl::PlaybackMode playbackMode() const { return m_mode; }
-    void setPlaybackMode(MAnimControl::PlaybackMode mode) { m_mode = mode; }
+    void setPlaybackMode(MAnimControl::PlaybackMode mode);
 
     // The time slider's highlighted range [start, end); empty when equal.
     bool hasHighlightedRange() const { return m_highlightStart != m_highlightEnd; }
@@ -53,6 +59,7 @@ public:
 private:
     void keepPlaybackInsideAnimation();
     void widenAnimationToPlayback();
+    void changed() const;
 
     EventBus& m_events;
     MTime::Unit m_uiUnit = MTime::kFilm;
@@ -65,6 +72,7 @@ private:
     MAnimControl::PlaybackMode m_mode = MAnimControl::kPlaybackLoop;
     MTime m_highlightStart{0.0, MTime::kFilm};
     MTime m_highlightEnd{0.0, MTime::kFilm};
+    std::function<void()> m_changed;
 };
 
 } // namespace nbhost

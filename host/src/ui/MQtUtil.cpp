@@ -1,21 +1,50 @@
 #include <maya/MQtUtil.h>
 
 #include "ui/ControlRegistry.h"
+#include "ui/MainWindowParts.h"
 
+#include <QAction>
 #include <QByteArray>
+#include <QLayout>
+#include <QMenu>
 #include <QWidget>
 
-QWidget* MQtUtil::mainWindow()
+using nbhost::ControlRegistry;
+
+namespace {
+bool isBelow(const QWidget* control, const QWidget* parent)
 {
-    return nbhost::ControlRegistry::mainWindow();
+    return !parent || control == parent || parent->isAncestorOf(control);
 }
+} // namespace
+
+QWidget* MQtUtil::mainWindow() { return ControlRegistry::mainWindow(); }
 
 QWidget* MQtUtil::findControl(const MString& controlName, const QWidget* parent)
 {
-    QWidget* control = nbhost::ControlRegistry::find(toQString(controlName));
-    if (control && parent && control != parent && !parent->isAncestorOf(control))
-        return nullptr;
-    return control;
+    QWidget* control = ControlRegistry::find(toQString(controlName));
+    return control && isBelow(control, parent) ? control : nullptr;
+}
+
+QObject* MQtUtil::findLayout(const MString& layoutName, const QWidget* parent)
+{
+    QWidget* control = findControl(layoutName, parent);
+    return control && control->layout() ? control : nullptr;
+}
+
+QAction* MQtUtil::findMenuItem(const MString& itemName) { return ControlRegistry::findAction(toQString(itemName)); }
+
+QWidget* MQtUtil::findWindow(const MString& windowName)
+{
+    QWidget* control = ControlRegistry::find(toQString(windowName));
+    return control && control->isWindow() && !qobject_cast<QMenu*>(control) ? control : nullptr;
+}
+
+MString MQtUtil::fullName(const QObject* uiElement) { return toMString(ControlRegistry::fullName(uiElement)); }
+
+MString MQtUtil::getCurrentParent()
+{
+    return toMString(ControlRegistry::fullName(ControlRegistry::find(nbhost::MainWindowParts::currentParent())));
 }
 
 QString MQtUtil::toQString(const MString& mayaString)

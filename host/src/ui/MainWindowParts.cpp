@@ -1,0 +1,74 @@
+#include "ui/MainWindowParts.h"
+
+#include "ui/ControlRegistry.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QWidget>
+
+namespace nbhost {
+
+namespace {
+MainWindowParts::WidgetFactory& factory()
+{
+    static MainWindowParts::WidgetFactory instance;
+    return instance;
+}
+
+MainWindowParts::RefreshHandler& refreshHandler()
+{
+    static MainWindowParts::RefreshHandler instance;
+    return instance;
+}
+
+QString& currentParentName()
+{
+    static QString name;
+    return name;
+}
+} // namespace
+
+void MainWindowParts::setCentralWidgetFactory(WidgetFactory widgetFactory) { factory() = std::move(widgetFactory); }
+
+QWidget* MainWindowParts::createCentralWidget(QWidget* parent)
+{
+    if (factory())
+        if (QWidget* widget = factory()(parent))
+            return widget;
+    auto* placeholder = new QLabel(parent);
+    placeholder->setObjectName(QStringLiteral("centralPlaceholder"));
+    placeholder->setMinimumSize(320, 200);
+    placeholder->setAutoFillBackground(true);
+    QPalette palette = placeholder->palette();
+    palette.setColor(QPalette::Window, QColor(68, 68, 68));
+    placeholder->setPalette(palette);
+    return placeholder;
+}
+
+void MainWindowParts::setRefreshHandler(RefreshHandler handler) { refreshHandler() = std::move(handler); }
+
+void MainWindowParts::refreshViews(bool force)
+{
+    if (refreshHandler())
+        refreshHandler()(force);
+}
+
+QString MainWindowParts::currentParent()
+{
+    if (!currentParentName().isEmpty() && !ControlRegistry::find(currentParentName()))
+        currentParentName().clear();
+    return currentParentName();
+}
+
+void MainWindowParts::setCurrentParent(const QString& name) { currentParentName() = name; }
+
+bool MainWindowParts::addToParent(const QString& parentName, QWidget* child)
+{
+    QWidget* parent = ControlRegistry::find(parentName);
+    if (!parent || !child || !parent->layout())
+        return false;
+    parent->layout()->addWidget(child);
+    return true;
+}
+
+} // namespace nbhost

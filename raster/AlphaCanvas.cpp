@@ -36,6 +36,13 @@ unsigned char AlphaCanvas::ToByte(float value)
     return static_cast<unsigned char>(static_cast<int>(value * 255.0f));
 }
 
+float AlphaCanvas::ClampUnit(float value)
+{
+    if (!(value > 0.0f))  // also NaN
+        return 0.0f;
+    return std::min(value, 1.0f);
+}
+
 bool AlphaCanvas::HasTrailingAlpha(QImage::Format format)
 {
     if (format == QImage::Format_RGBA8888)

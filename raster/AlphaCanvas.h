@@ -44,6 +44,8 @@ public:
     // Alpha byte for a coverage or opacity value: truncated, with values
     // outside 0..1 (and NaN) held to the byte range instead of wrapping.
     static unsigned char ToByte(float value);
+    // Opacities and coverages are 0..1; anything else (and NaN) is held there.
+    static float ClampUnit(float value);
 
 private:
     static bool HasTrailingAlpha(QImage::Format format);

@@ -26,13 +26,6 @@ const float MAX_BUILD_RADIUS = 2.0f * CoverageGrid::GRID_SIZE;
 // A centred stamp wider than this addresses nothing but far-off pixels.
 const float MAX_LAY_RADIUS = 16777216.0f;
 
-float ClampUnit(float value)
-{
-    if (!(value > 0.0f))  // also NaN
-        return 0.0f;
-    return std::min(value, 1.0f);
-}
-
 } // namespace
 
 CoverageGrid::CoverageGrid()
@@ -47,7 +40,7 @@ void CoverageGrid::Build(float inner, float radius, float opacity, ToolType tool
     extent = -1;
     built = Params{inner, radius, opacity, tool};
 
-    opacity = ClampUnit(opacity);
+    opacity = AlphaCanvas::ClampUnit(opacity);
     if (!std::isfinite(radius) || !(radius > 0.0f))
         return;  // no stamp: the grid stays empty
     radius = std::min(radius, MAX_BUILD_RADIUS);

@@ -11,14 +11,6 @@
 
 namespace {
 
-// Opacities are 0..1; anything else (including NaN) is held to that range.
-float ClampUnit(float value)
-{
-    if (!(value > 0.0f))
-        return 0.0f;
-    return std::min(value, 1.0f);
-}
-
 int ClampWidth(int width)
 {
     return std::clamp(width, 1, CoverageGrid::MAX_STAMP_SIZE);
@@ -82,8 +74,8 @@ QRect FreehandRenderer::DrawSegment(const AlphaCanvas& canvas, int x0, int y0, i
         return QRect();
     width = ClampWidth(width);
     const int half = (width + 1) / 2;
-    Segment segment{double(x0), double(y0), double(x1), double(y1), ClampUnit(opacity0),
-                    ClampUnit(opacity1)};
+    Segment segment{double(x0), double(y0), double(x1), double(y1),
+                    AlphaCanvas::ClampUnit(opacity0), AlphaCanvas::ClampUnit(opacity1)};
     if (!SegmentClip::Fit(segment, canvas.Bounds(), half + 2, true))
         return QRect();
     x0 = int(segment.x0);
@@ -156,8 +148,8 @@ QRect FreehandRenderer::DrawSegmentBrush(const AlphaCanvas& canvas, int x0, int 
     if (!canvas.IsValid())
         return QRect();
     width = ClampWidth(width);
-    opacity0 = ClampUnit(opacity0);
-    opacity1 = ClampUnit(opacity1);
+    opacity0 = AlphaCanvas::ClampUnit(opacity0);
+    opacity1 = AlphaCanvas::ClampUnit(opacity1);
     QRect touched;
     if (first)
         touched |= StampBrush(canvas, x0, y0, width, opacity0, opacity0);

@@ -2,20 +2,22 @@
 
 #include "model/PixelSpan.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
 const int TILE = TileMask::TILE;
-const int TILE_BYTES = TILE * 4;
 
-// A tile-sized premultiplied buffer.
-struct TileBuffer
+inline const uchar* Line(const QImage* image, int y)
 {
-    uchar pixels[TILE * TILE * 4];
-    void Clear(int rows) { std::memset(pixels, 0, rows * TILE_BYTES); }
-    uchar* Row(int y) { return pixels + y * TILE_BYTES; }
-};
+    return image->constBits() + static_cast<qsizetype>(y) * image->bytesPerLine();
+}
+
+inline bool Usable(const QImage* image, const QImage& output)
+{
+    return image && image->size() == output.size();
+}
 
 qint64 ColorKey(const QColor& color)
 {
@@ -27,8 +29,8 @@ qint64 ColorKey(const QColor& color)
 int CameraComposer::Compose(QImage& output, const Composition& composition,
                             const TileMask* strokeDirty)
 {
-    const TileMask all(output.width(), output.height());
-    if (outputMask.Columns() != all.Columns() || outputMask.Rows() != all.Rows())
+    const TileMask none(output.width(), output.height());
+    if (outputMask.Columns() != none.Columns() || outputMask.Rows() != none.Rows())
         Reset();
 
     const QVector<qint64> ghosts = GhostSignature(composition);
@@ -39,34 +41,52 @@ int CameraComposer::Compose(QImage& output, const Composition& composition,
         RebuildGhosts(composition, output.size());
     ghostSignature = ghosts;
     layerSignature = layers;
-
-    TileMask dirty = all;
-    if (incremental)
-        dirty = *strokeDirty;
-    else
-        dirty.Fill();
     if (!composed) {
         // The output's content is unknown: clear it once.
         output.fill(Qt::transparent);
-        outputMask = all;
-        outputMask.Clear();
+        outputMask = none;
         composed = true;
     }
 
-    int count = 0;
-    for (int tile = 0; tile < dirty.Count(); ++tile) {
-        if (!dirty.Test(tile))
-            continue;
-        if (ComposeTile(output, composition, tile)) {
-            outputMask.Set(tile);
-            ++count;
-        } else if (outputMask.Test(tile)) {
-            const QRect rect = outputMask.TileRect(tile).intersected(output.rect());
-            for (int y = rect.top(); y <= rect.bottom(); ++y)
-                std::memset(output.scanLine(y) + rect.left() * 4, 0, rect.width() * 4);
-            outputMask.Reset(tile);
-        }
+    // Per layer, the tiles where it has something to draw; together with the
+    // ghosts, the tiles that must be composed.
+    QVector<TileMask> layerMasks;
+    TileMask touched = none;
+    if (composition.ghostsShown && ghostImage.size() == output.size())
+        touched.Unite(ghostMask);
+    for (const Composition::Layer& layer : composition.layers) {
+        TileMask mask = none;
+        if (Usable(layer.image, output))
+            mask.Unite(layer.imageMask);
+        if (Usable(layer.overlay, output))
+            mask.Unite(layer.overlayMask);
+        touched.Unite(mask);
+        layerMasks << mask;
     }
+    TileMask dirty = none;
+    if (incremental)
+        dirty.Unite(*strokeDirty);
+    else
+        dirty.Fill();
+
+    TileMask cleared = dirty;
+    cleared.Intersect(outputMask);
+    cleared.Subtract(touched);
+    for (int tile = 0; tile < cleared.Count(); ++tile) {
+        if (!cleared.Test(tile))
+            continue;
+        const QRect rect = cleared.TileRect(tile).intersected(output.rect());
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            std::memset(output.scanLine(y) + rect.left() * 4, 0, rect.width() * 4);
+    }
+    outputMask.Subtract(cleared);
+
+    TileMask wanted = dirty;
+    wanted.Intersect(touched);
+    int count = 0;
+    for (int band = 0; band < wanted.Rows(); ++band)
+        count += ComposeBand(output, composition, layerMasks, wanted, band);
+    outputMask.Unite(wanted);
     return count;
 }
 
@@ -105,6 +125,51 @@ QVector<qint64> CameraComposer::GhostSignature(const Composition& composition)
     return signature;
 }
 
+QVector<CameraComposer::Run> CameraComposer::Runs(const TileMask& wanted, const TileMask& mask,
+                                                  int band)
+{
+    QVector<Run> runs;
+    const int base = band * wanted.Columns();
+    for (int column = 0; column < wanted.Columns(); ++column) {
+        const int tile = base + column;
+        if (!wanted.Test(tile) || !mask.Test(tile))
+            continue;
+        if (!runs.isEmpty() && runs.last().last == column - 1)
+            runs.last().last = column;
+        else
+            runs << Run{column, column};
+    }
+    return runs;
+}
+
+namespace {
+
+// Calls span(x, pixels) for every run, clipped to the image width.
+template <typename Span>
+void ForRuns(const QVector<CameraComposer::Run>& runs, int width, Span span)
+{
+    for (const auto& run : runs) {
+        const int x = run.first * TILE;
+        span(x, std::min(width, (run.last + 1) * TILE) - x);
+    }
+}
+
+// Asks for the band's rows of an image under the runs ahead of their use:
+// the runs are short and scattered over many pages, which defeats the
+// hardware's own prefetching and leaves composition waiting on memory.
+void Prefetch(const QImage* image, const QVector<CameraComposer::Run>& runs, int top, int rows)
+{
+    for (int y = 0; y < rows; ++y) {
+        const uchar* line = Line(image, top + y);
+        ForRuns(runs, image->width(), [&](int x, int count) {
+            for (int offset = 0; offset < count * 4; offset += 64)
+                __builtin_prefetch(line + x * 4 + offset);
+        });
+    }
+}
+
+} // namespace
+
 void CameraComposer::RebuildGhosts(const Composition& composition, const QSize& size)
 {
     if (ghostImage.size() != size) {
@@ -115,104 +180,155 @@ void CameraComposer::RebuildGhosts(const Composition& composition, const QSize& 
     TileMask sources(size.width(), size.height());
     for (const QVector<Composition::Ghost>* list : {&composition.previous, &composition.next})
         for (const Composition::Ghost& ghost : *list)
-            if (ghost.image && ghost.image->size() == size)
+            if (Usable(ghost.image, ghostImage))
                 sources.Unite(ghost.mask);
 
+    // Tiles that held ghosts before are cleared where none are now.
     TileMask visit = sources;
     visit.Unite(ghostMask);
-    TileBuffer previous;
-    TileBuffer next;
-    for (int tile = 0; tile < visit.Count(); ++tile) {
-        if (!visit.Test(tile))
+    const int width = size.width();
+    const int stride = width * 4;
+    bandBuffer.resize(TILE * stride);
+    previousBuffer.resize(TILE * stride);
+    for (int band = 0; band < visit.Rows(); ++band) {
+        const QVector<Run> runs = Runs(visit, visit, band);
+        if (runs.isEmpty())
             continue;
-        const QRect rect = visit.TileRect(tile).intersected(ghostImage.rect());
-        const int rows = rect.height();
-        const int bytes = rect.width() * 4;
-        previous.Clear(TILE);
-        next.Clear(TILE);
-        if (sources.Test(tile)) {
-            auto draw = [&](const QVector<Composition::Ghost>& list, TileBuffer& buffer,
-                            const QColor& color) {
-                for (const Composition::Ghost& ghost : list) {
-                    if (!ghost.image || ghost.image->size() != ghostImage.size()
-                        || !ghost.mask.Test(tile))
-                        continue;
-                    for (int y = 0; y < rows; ++y)
-                        PixelSpan::BlendStraight(buffer.Row(y),
-                                                 ghost.image->constScanLine(rect.top() + y)
-                                                     + rect.left() * 4,
-                                                 rect.width(), ghost.opacity);
-                }
-                if (composition.recolor)
-                    for (int y = 0; y < rows; ++y)
-                        PixelSpan::Recolor(buffer.Row(y), rect.width(), color);
-            };
-            draw(composition.previous, previous, composition.previousColor);
-            draw(composition.next, next, composition.nextColor);
-            for (int y = 0; y < rows; ++y)
-                PixelSpan::DestinationOver(next.Row(y), previous.Row(y), rect.width());
-        }
+        const int top = band * TILE;
+        const int rows = std::min(TILE, size.height() - top);
+        for (const QVector<Composition::Ghost>* list : {&composition.previous, &composition.next})
+            for (const Composition::Ghost& ghost : *list)
+                if (Usable(ghost.image, ghostImage))
+                    Prefetch(ghost.image, Runs(visit, ghost.mask, band), top, rows);
+        uchar* next = bandBuffer.data();
+        uchar* previous = previousBuffer.data();
         for (int y = 0; y < rows; ++y)
-            std::memcpy(ghostImage.scanLine(rect.top() + y) + rect.left() * 4, next.Row(y), bytes);
+            ForRuns(runs, width, [&](int x, int count) {
+                std::memset(next + y * stride + x * 4, 0, count * 4);
+                std::memset(previous + y * stride + x * 4, 0, count * 4);
+            });
+        DrawGhosts(composition.previous, visit, band, previous, composition.recolor,
+                   composition.previousColor);
+        DrawGhosts(composition.next, visit, band, next, composition.recolor,
+                   composition.nextColor);
+        uchar* out = ghostImage.bits();
+        for (int y = 0; y < rows; ++y)
+            ForRuns(runs, width, [&](int x, int count) {
+                uchar* line = next + y * stride + x * 4;
+                PixelSpan::DestinationOver(line, previous + y * stride + x * 4, count);
+                std::memcpy(out + (top + y) * static_cast<qsizetype>(ghostImage.bytesPerLine())
+                                + x * 4,
+                            line, count * 4);
+            });
     }
     ghostMask = sources;
 }
 
-bool CameraComposer::ComposeTile(QImage& output, const Composition& composition, int tile)
+void CameraComposer::DrawGhosts(const QVector<Composition::Ghost>& ghosts, const TileMask& wanted,
+                                int band, uchar* buffer, bool recolor, const QColor& color) const
 {
-    const QRect rect = outputMask.TileRect(tile).intersected(output.rect());
-    const int rows = rect.height();
-    const int width = rect.width();
-    const int offset = rect.left() * 4;
-    const bool ghost = composition.ghostsShown && !ghostImage.isNull()
-                       && ghostImage.size() == output.size() && ghostMask.Test(tile);
-    bool touched = ghost;
-    for (const Composition::Layer& layer : composition.layers)
-        touched = touched || (layer.image && layer.imageMask.Test(tile))
-                  || (layer.overlay && layer.overlayMask.Test(tile));
-    if (!touched)
-        return false;
-
-    TileBuffer buffer;
-    buffer.Clear(TILE);
-    if (ghost)
+    const int width = ghostImage.width();
+    const int stride = width * 4;
+    const int top = band * TILE;
+    const int rows = std::min(TILE, ghostImage.height() - top);
+    bool drawn = false;
+    for (const Composition::Ghost& ghost : ghosts) {
+        if (!Usable(ghost.image, ghostImage))
+            continue;
+        const QVector<Run> runs = Runs(wanted, ghost.mask, band);
         for (int y = 0; y < rows; ++y)
-            std::memcpy(buffer.Row(y), ghostImage.constScanLine(rect.top() + y) + offset, width * 4);
+            ForRuns(runs, width, [&](int x, int count) {
+                PixelSpan::BlendStraight(buffer + y * stride + x * 4,
+                                         Line(ghost.image, top + y) + x * 4, count, ghost.opacity);
+            });
+        drawn = drawn || !runs.isEmpty();
+    }
+    if (!recolor || !drawn)
+        return;
+    const QVector<Run> runs = Runs(wanted, wanted, band);
+    for (int y = 0; y < rows; ++y)
+        ForRuns(runs, width, [&](int x, int count) {
+            PixelSpan::Recolor(buffer + y * stride + x * 4, count, color);
+        });
+}
 
-    TileBuffer group;
-    for (const Composition::Layer& layer : composition.layers) {
-        const bool image = layer.image && layer.image->size() == output.size()
-                           && layer.imageMask.Test(tile);
-        const bool overlay = layer.overlay && layer.overlay->size() == output.size()
-                             && layer.overlayMask.Test(tile);
-        if (!layer.overlay) {
-            if (image)
-                for (int y = 0; y < rows; ++y)
-                    PixelSpan::BlendStraight(buffer.Row(y),
-                                             layer.image->constScanLine(rect.top() + y) + offset,
-                                             width, layer.opacity);
-            continue;
-        }
-        if (!image && !overlay)
-            continue;
-        group.Clear(TILE);
+int CameraComposer::ComposeBand(QImage& output, const Composition& composition,
+                                const QVector<TileMask>& layerMasks, const TileMask& wanted,
+                                int band)
+{
+    const QVector<Run> runs = Runs(wanted, wanted, band);
+    if (runs.isEmpty())
+        return 0;
+    const int width = output.width();
+    const int stride = width * 4;
+    const int top = band * TILE;
+    const int rows = std::min(TILE, output.height() - top);
+    bandBuffer.resize(TILE * stride);
+    groupBuffer.resize(TILE * stride);
+    uchar* buffer = bandBuffer.data();
+    uchar* group = groupBuffer.data();
+
+    for (int i = 0; i < composition.layers.size(); ++i) {
+        const Composition::Layer& layer = composition.layers[i];
+        const QVector<Run> layerRuns = Runs(wanted, layerMasks[i], band);
+        if (Usable(layer.image, output))
+            Prefetch(layer.image, layerRuns, top, rows);
+        if (Usable(layer.overlay, output))
+            Prefetch(layer.overlay, layerRuns, top, rows);
+    }
+    for (int y = 0; y < rows; ++y)
+        ForRuns(runs, width, [&](int x, int count) {
+            std::memset(buffer + y * stride + x * 4, 0, count * 4);
+        });
+    if (composition.ghostsShown && ghostImage.size() == output.size()) {
+        const QVector<Run> ghostRuns = Runs(wanted, ghostMask, band);
+        for (int y = 0; y < rows; ++y)
+            ForRuns(ghostRuns, width, [&](int x, int count) {
+                std::memcpy(buffer + y * stride + x * 4, Line(&ghostImage, top + y) + x * 4,
+                            count * 4);
+            });
+    }
+
+    for (int i = 0; i < composition.layers.size(); ++i) {
+        const Composition::Layer& layer = composition.layers[i];
+        const QVector<Run> layerRuns = Runs(wanted, layerMasks[i], band);
+        const bool image = Usable(layer.image, output);
+        const bool overlay = Usable(layer.overlay, output);
         for (int y = 0; y < rows; ++y) {
-            if (image)
-                PixelSpan::BlendStraight(group.Row(y),
-                                         layer.image->constScanLine(rect.top() + y) + offset,
-                                         width, 255);
-            if (overlay) {
-                const uchar* line = layer.overlay->constScanLine(rect.top() + y) + offset;
-                if (layer.overlayPremultiplied)
-                    PixelSpan::BlendPremultiplied(group.Row(y), line, width, 255);
-                else
-                    PixelSpan::BlendStraight(group.Row(y), line, width, 255);
+            uchar* line = buffer + y * stride;
+            if (!layer.overlay) {
+                ForRuns(layerRuns, width, [&](int x, int count) {
+                    PixelSpan::BlendStraight(line + x * 4, Line(layer.image, top + y) + x * 4,
+                                             count, layer.opacity);
+                });
+                continue;
             }
-            PixelSpan::BlendPremultiplied(buffer.Row(y), group.Row(y), width, layer.opacity);
+            // With the live stroke the two are combined first, then drawn
+            // at the layer's opacity.
+            uchar* mixed = group + y * stride;
+            ForRuns(layerRuns, width, [&](int x, int count) {
+                std::memset(mixed + x * 4, 0, count * 4);
+                if (image)
+                    PixelSpan::BlendStraight(mixed + x * 4, Line(layer.image, top + y) + x * 4,
+                                             count, 255);
+                if (overlay && layer.overlayPremultiplied)
+                    PixelSpan::BlendPremultiplied(mixed + x * 4,
+                                                  Line(layer.overlay, top + y) + x * 4, count, 255);
+                else if (overlay)
+                    PixelSpan::BlendStraight(mixed + x * 4, Line(layer.overlay, top + y) + x * 4,
+                                             count, 255);
+                PixelSpan::BlendPremultiplied(line + x * 4, mixed + x * 4, count, layer.opacity);
+            });
         }
     }
 
-    for (int y = 0; y < rows; ++y)
-        PixelSpan::Unpremultiply(output.scanLine(rect.top() + y) + offset, buffer.Row(y), width);
-    return true;
+    uchar* out = output.bits() + static_cast<qsizetype>(top) * output.bytesPerLine();
+    for (int y = 0; y < rows; ++y, out += output.bytesPerLine())
+        ForRuns(runs, width, [&](int x, int count) {
+            PixelSpan::Unpremultiply(out + x * 4, buffer + y * stride + x * 4, count);
+        });
+    int count = 0;
+    for (const Run& run : runs)
+        count += run.last - run.first + 1;
+    return count;
 }

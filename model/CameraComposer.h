@@ -6,11 +6,13 @@
 #include <QImage>
 #include <QVector>
 
-// Keeps one camera's composed image up to date. The image is composed tile
-// by tile in a premultiplied buffer and converted once; tiles that no source
-// touches are only cleared. The combined ghost image is kept between
-// compositions and rebuilt only when the ghosts' sources or settings change.
-// While only the live stroke changes, only the tiles it touched are redone.
+// Keeps one camera's composed image up to date. The image is composed in a
+// premultiplied buffer and converted once, band by band (a band is a row of
+// tiles, so that every source is read row after row), and only in the tiles
+// that some source touches; the others are only cleared. The combined ghost
+// image is kept between compositions and rebuilt only when the ghosts'
+// sources or settings change. While only the live stroke changes, only the
+// tiles it touched are redone.
 class CameraComposer
 {
 public:
@@ -23,15 +25,24 @@ public:
     // Forgets the last composition, so that the next is a full one.
     void Reset();
 
-    // The combined ghosts of the last composition (premultiplied).
-    const QImage& GhostImage() const { return ghostImage; }
+    // A run of tile columns [first, last] within a band.
+    struct Run
+    {
+        int first;
+        int last;
+    };
 
 private:
     static QVector<qint64> LayerSignature(const Composition& composition);
     static QVector<qint64> GhostSignature(const Composition& composition);
+    // The columns of `band` set in both `wanted` and `mask`, as runs.
+    static QVector<Run> Runs(const TileMask& wanted, const TileMask& mask, int band);
     void RebuildGhosts(const Composition& composition, const QSize& size);
-    // Composes one tile into the output; false when no source touches it.
-    bool ComposeTile(QImage& output, const Composition& composition, int tile);
+    void DrawGhosts(const QVector<Composition::Ghost>& ghosts, const TileMask& wanted, int band,
+                    uchar* buffer, bool recolor, const QColor& color) const;
+    // Composes the wanted tiles of one band; returns how many it composed.
+    int ComposeBand(QImage& output, const Composition& composition,
+                    const QVector<TileMask>& layerMasks, const TileMask& wanted, int band);
 
     QImage ghostImage;
     TileMask ghostMask;
@@ -39,4 +50,8 @@ private:
     QVector<qint64> layerSignature;
     QVector<qint64> ghostSignature;
     bool composed = false;
+    // Band-sized premultiplied working buffers.
+    QVector<uchar> bandBuffer;
+    QVector<uchar> groupBuffer;
+    QVector<uchar> previousBuffer;
 };

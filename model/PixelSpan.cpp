@@ -6,11 +6,72 @@
 
 namespace {
 
-// Alpha bytes of two RGBA pixels read as one little- or big-endian word
-// are in the same places either way: bytes 3 and 7.
-inline bool TwoTransparent(const uchar* p)
+// Pixels as 32-bit words for lane-parallel arithmetic: whatever the byte
+// order of the machine, a word holds the four channels in four byte lanes,
+// and the masks below are built from bytes so they pick the alpha lane.
+quint32 Load(const uchar* p)
 {
-    return (p[3] | p[7]) == 0;
+    quint32 value;
+    std::memcpy(&value, p, 4);
+    return value;
+}
+
+void Store(uchar* p, quint32 value)
+{
+    std::memcpy(p, &value, 4);
+}
+
+const quint32 ALPHA_MASK = [] {
+    const uchar bytes[4] = {0, 0, 0, 0xFF};
+    return Load(bytes);
+}();
+
+const quint64 ALPHA_MASK2 = [] {
+    const uchar bytes[8] = {0, 0, 0, 0xFF, 0, 0, 0, 0xFF};
+    quint64 value;
+    std::memcpy(&value, bytes, 8);
+    return value;
+}();
+
+// Div255(x * a + y * b) in each byte lane of two pixels, two lanes at a time
+// in 16-bit slots (no slot exceeds 65535 on the way).
+inline quint32 MixLanes(quint32 x, int a, quint32 y, int b)
+{
+    quint32 low = (x & 0x00FF00FF) * a + (y & 0x00FF00FF) * b + 0x00800080;
+    quint32 high = ((x >> 8) & 0x00FF00FF) * a + ((y >> 8) & 0x00FF00FF) * b + 0x00800080;
+    low = ((low + ((low >> 8) & 0x00FF00FF)) >> 8) & 0x00FF00FF;
+    high = ((high + ((high >> 8) & 0x00FF00FF)) >> 8) & 0x00FF00FF;
+    return low | (high << 8);
+}
+
+// Four transparent pixels in a row.
+inline bool FourTransparent(const uchar* p)
+{
+    quint64 first;
+    quint64 second;
+    std::memcpy(&first, p, 8);
+    std::memcpy(&second, p + 8, 8);
+    return ((first | second) & ALPHA_MASK2) == 0;
+}
+
+// Straight colour from premultiplied, rounded: UNPREMULTIPLY[a][c].
+struct UnpremultiplyTable
+{
+    uchar values[256][256];
+    UnpremultiplyTable()
+    {
+        for (int c = 0; c < 256; ++c)
+            values[0][c] = 0;
+        for (int a = 1; a < 256; ++a)
+            for (int c = 0; c < 256; ++c)
+                values[a][c] = static_cast<uchar>(std::min(255, (c * 255 + a / 2) / a));
+    }
+};
+
+const UnpremultiplyTable& Unpremultiplied()
+{
+    static const UnpremultiplyTable table;
+    return table;
 }
 
 } // namespace
@@ -19,30 +80,27 @@ void PixelSpan::BlendStraight(uchar* dst, const uchar* src, int count, int opaci
 {
     if (opacity <= 0)
         return;
-    for (int i = 0; i < count; ++i, dst += 4, src += 4) {
-        if (i + 1 < count && TwoTransparent(src)) {
-            ++i;
-            dst += 4;
-            src += 4;
+    int i = 0;
+    while (i < count) {
+        if (i + 4 <= count && FourTransparent(src)) {
+            i += 4;
+            src += 16;
+            dst += 16;
             continue;
         }
         int a = src[3];
         if (opacity < 255)
             a = Div255(a * opacity);
-        if (a == 0)
-            continue;
         if (a == 255) {
-            dst[0] = src[0];
-            dst[1] = src[1];
-            dst[2] = src[2];
-            dst[3] = 255;
-            continue;
+            Store(dst, Load(src));
+        } else if (a != 0) {
+            // The source counts as opaque colour at coverage a: alpha lane
+            // becomes Div255(255 a + dst.a (255 - a)) like the colour lanes.
+            Store(dst, MixLanes(Load(src) | ALPHA_MASK, a, Load(dst), 255 - a));
         }
-        const int inverse = 255 - a;
-        dst[0] = static_cast<uchar>(Div255(src[0] * a + dst[0] * inverse));
-        dst[1] = static_cast<uchar>(Div255(src[1] * a + dst[1] * inverse));
-        dst[2] = static_cast<uchar>(Div255(src[2] * a + dst[2] * inverse));
-        dst[3] = static_cast<uchar>(Div255(a * 255 + dst[3] * inverse));
+        ++i;
+        src += 4;
+        dst += 4;
     }
 }
 
@@ -90,18 +148,17 @@ void PixelSpan::Recolor(uchar* pixels, int count, const QColor& color)
 
 void PixelSpan::Unpremultiply(uchar* dst, const uchar* src, int count)
 {
+    const UnpremultiplyTable& table = Unpremultiplied();
     for (int i = 0; i < count; ++i, dst += 4, src += 4) {
         const int a = src[3];
-        if (a == 0) {
-            std::memset(dst, 0, 4);
+        if (a == 255 || a == 0) {
+            Store(dst, a ? Load(src) : 0);
             continue;
         }
-        if (a == 255) {
-            std::memcpy(dst, src, 4);
-            continue;
-        }
-        for (int c = 0; c < 3; ++c)
-            dst[c] = static_cast<uchar>(std::min(255, (src[c] * 255 + a / 2) / a));
+        const uchar* row = table.values[a];
+        dst[0] = row[src[0]];
+        dst[1] = row[src[1]];
+        dst[2] = row[src[2]];
         dst[3] = static_cast<uchar>(a);
     }
 }

@@ -64,6 +64,22 @@ void TileMask::Unite(const TileMask& other)
         bits[i] |= other.bits[i];
 }
 
+void TileMask::Intersect(const TileMask& other)
+{
+    if (other.columns != columns || other.rows != rows)
+        return;
+    for (int i = 0; i < bits.size(); ++i)
+        bits[i] &= other.bits[i];
+}
+
+void TileMask::Subtract(const TileMask& other)
+{
+    if (other.columns != columns || other.rows != rows)
+        return;
+    for (int i = 0; i < bits.size(); ++i)
+        bits[i] &= ~other.bits[i];
+}
+
 void TileMask::Fill()
 {
     for (int tile = 0; tile < Count(); ++tile)

@@ -28,7 +28,10 @@ public:
     void Reset(int tile) { bits[tile >> 6] &= ~(quint64(1) << (tile & 63)); }
     // Marks the tiles the pixel rectangle touches (clipped to the image).
     void AddRect(const QRect& rect);
+    // Set operations with a mask of the same size (another size marks all).
     void Unite(const TileMask& other);
+    void Intersect(const TileMask& other);
+    void Subtract(const TileMask& other);
     void Fill();
     void Clear();
     bool IsEmpty() const;

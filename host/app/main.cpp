@@ -1,21 +1,26 @@
-// nbhost: the stand-in host application. Batch mode runs a scene and a
-// script without a user interface, then quits as `quit -f` does.
+// nbhost: the stand-in host application. Without -batch it opens the main
+// window and runs until the user or a script quits; batch mode runs a scene
+// and a script without a user interface, then quits as `quit -f` does.
 #include "core/CommandRegistry.h"
 #include "core/Host.h"
+#include "ui/GuiSession.h"
+
+#include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 namespace {
 
 const char* const kUsage =
-    "usage: nbhost -batch [-file <scene>] [-script <file>] [-command \"<script>\"]\n"
+    "usage: nbhost [-batch] [-file <scene>] [-script <file>] [-command \"<script>\"]\n"
     "              [-prefs <dir>] [-noplugin]\n"
     "  -batch      run without a user interface, then quit\n"
     "  -file       open a scene first\n"
     "  -script     run a script file\n"
-    "  -command    run a script string (after -script)\n"
+    "  -command    run a script string (after -script); in the GUI once the window is up\n"
     "  -prefs      user preference directory (default $NBHOST_PREFS_DIR, else ~/.nbhost/prefs)\n"
     "  -noplugin   do not load the startup plug-ins\n";
 
@@ -64,8 +69,6 @@ int parse(int argc, char** argv, CommandLine& line)
             return usageError(arg + " needs a value");
         *value = argv[++i];
     }
-    if (!line.batch)
-        return usageError("the GUI is not built yet; run with -batch");
     return 0;
 }
 
@@ -91,16 +94,19 @@ bool openScene(nbhost::Host& host, const std::string& scene)
     return host.evaluate("file -open -force " + quoted(scene)).ok;
 }
 
-int runBatch(const CommandLine& line)
+nbhost::HostOptions hostOptions(const CommandLine& line, nbhost::HostMode mode)
 {
     nbhost::HostOptions options;
-    options.mode = nbhost::HostMode::Batch;
+    options.mode = mode;
     options.prefsDir = line.prefsDir;
     options.loadPlugins = line.loadPlugins;
-    nbhost::Host host(options);
-    host.start();
-    host.processIdleQueue();
+    return options;
+}
 
+// The scene, then the script file, then the command; each only when the
+// one before succeeded and the host still runs.
+bool runStartup(nbhost::Host& host, const CommandLine& line)
+{
     bool ok = true;
     if (!line.scene.empty())
         ok = openScene(host, line.scene);
@@ -108,6 +114,16 @@ int runBatch(const CommandLine& line)
         ok = host.sourceFile(line.scriptFile).ok;
     if (ok && line.hasCommand && !host.hasQuit())
         ok = host.evaluate(line.command).ok;
+    return ok;
+}
+
+int runBatch(const CommandLine& line)
+{
+    nbhost::Host host(hostOptions(line, nbhost::HostMode::Batch));
+    host.start();
+    host.processIdleQueue();
+
+    bool ok = runStartup(host, line);
     if (!host.hasQuit())
         host.processIdleQueue();
     ok = ok && host.idleFailures() == 0;
@@ -119,6 +135,35 @@ int runBatch(const CommandLine& line)
     return status;
 }
 
+// Qt ends the process when it cannot reach a display; say so plainly first.
+bool hasDisplay()
+{
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        if (const char* value = std::getenv(variable); value && *value)
+            return true;
+    return false;
+}
+
+// The window comes up before plug-ins load, so their menus find it; the
+// scene, script and command run once the event loop has shown it. The host
+// runs until a script or the user quits.
+int runGui(const CommandLine& line, int& argc, char** argv)
+{
+    if (!hasDisplay()) {
+        std::fprintf(stderr, "nbhost: no display to open the window on; run with -batch, or set "
+                             "QT_QPA_PLATFORM=offscreen\n");
+        return 2;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("nbhost"));
+    nbhost::Host host(hostOptions(line, nbhost::HostMode::Gui));
+    nbhost::GuiSession gui(host);
+    host.start();
+    gui.runWhenShown([&host, &line] { runStartup(host, line); });
+    gui.show();
+    return gui.exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -127,5 +172,5 @@ int main(int argc, char** argv)
     const int status = parse(argc, argv, line);
     if (status != 0)
         return status < 0 ? 0 : status;
-    return runBatch(line);
+    return line.batch ? runBatch(line) : runGui(line, argc, argv);
 }

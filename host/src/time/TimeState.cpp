@@ -89,8 +89,8 @@ bool TimeState::isPlaying() const { return m_events.condition("playingBack"); }
 void TimeState::setPlaying(bool playing, bool forward)
 {
     m_forward = forward;
-    changed();
     m_events.setCondition("playingBack", playing);
+    changed();
 }
 
 void TimeState::setPlaybackMode(MAnimControl::PlaybackMode mode)

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLayout>
+#include <QMainWindow>
 #include <QWidget>
 
 namespace nbhost {
@@ -65,7 +66,8 @@ void MainWindowParts::setCurrentParent(const QString& name) { currentParentName(
 bool MainWindowParts::addToParent(const QString& parentName, QWidget* child)
 {
     QWidget* parent = ControlRegistry::find(parentName);
-    if (!parent || !child || !parent->layout())
+    // A main window's layout is its own; controls go into its central area.
+    if (!parent || !child || !parent->layout() || qobject_cast<QMainWindow*>(parent))
         return false;
     parent->layout()->addWidget(child);
     return true;

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <maya/MPxCommand.h>
+
+#include <QString>
+
+class MArgDatabase;
+
+namespace nbhost {
+
+class GuiSession;
+
+// Base of the interface commands: what they share to find the running
+// interface, name the elements they make and report missing ones.
+class UiCommand : public MPxCommand
+{
+protected:
+    // The running interface, or null after reporting that the command
+    // needs one (batch mode).
+    static GuiSession* gui(const char* command);
+    static MStatus notFound(const char* command, const QString& name);
+    static MStatus fail(const char* command, const QString& message);
+
+    // The first object on the command line, or empty.
+    static QString objectName(const MArgDatabase& db);
+    // A name for a new element: the one given, which must be free, or a
+    // new one from `base`. Empty after reporting a taken name.
+    static QString newName(const char* command, const MArgDatabase& db, const QString& base);
+    // A string flag's argument as Qt text.
+    static QString stringFlag(const MArgDatabase& db, const char* flag);
+    static MString toMString(const QString& text);
+    static void setResult(const QString& text);
+    using MPxCommand::setResult;
+};
+
+} // namespace nbhost

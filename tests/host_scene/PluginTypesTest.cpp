@@ -85,6 +85,16 @@ TEST_F(PluginTypesTest, TypesInUseCannotBeDeregistered)
               MStatus::kNotFound); // built-in transform
 }
 
+TEST_F(PluginTypesTest, DeregisteringDropsUndoStepsThatHoldNodesOfTheType)
+{
+    ASSERT_TRUE(eval(std::string("createNode ") + TestLocator::kName + "; undo").ok);
+    EXPECT_EQ(TestLocator::destroyed, 0); // kept for redo
+    EXPECT_TRUE(NodeTypeRegistry::instance().deregisterPluginType(TestLocator::kId));
+    EXPECT_EQ(TestLocator::destroyed, 1);
+    EXPECT_TRUE(DataTypeRegistry::instance().deregisterType(TestData::kId));
+    EXPECT_FALSE(eval(std::string("createNode ") + TestLocator::kName).ok);
+}
+
 TEST_F(PluginTypesTest, DestroyingANodeRunsThePluginDestructorAndReleasesItsData)
 {
     const int liveBefore = TestData::live;

@@ -1,16 +1,10 @@
 #include "scene/DataTypeRegistry.h"
 
+#include "scene/NodeTypeRegistry.h"
 #include "scene/PluginDataObject.h"
+#include "scene/ReturnStatus.h"
 
 namespace nbhost {
-
-namespace {
-void setError(std::string* error, const std::string& text)
-{
-    if (error)
-        *error = text;
-}
-} // namespace
 
 DataTypeRegistry& DataTypeRegistry::instance()
 {
@@ -50,6 +44,8 @@ MStatus DataTypeRegistry::deregisterType(MTypeId id, std::string* error)
         setError(error, "no data type is registered with type id " + std::to_string(id.id()));
         return MStatus::kNotFound;
     }
+    if (it->second->liveValues > 0)
+        NodeTypeRegistry::dropUndoSteps();
     if (it->second->liveValues > 0) {
         setError(error, "values of data type '" + it->second->name + "' are still in use");
         return MStatus::kFailure;

@@ -34,7 +34,8 @@ public:
     // a kind other than plain data, or a name or id already registered.
     MStatus registerType(const std::string& name, MTypeId id, MCreatorFunction creator,
                          MPxData::Type kind, std::string* error = nullptr);
-    // Fails for an unknown id or while values of the type exist.
+    // Fails for an unknown id or while values of the type exist; undo steps
+    // that may hold such values are flushed first.
     MStatus deregisterType(MTypeId id, std::string* error = nullptr);
 
     std::shared_ptr<Entry> find(MTypeId id) const;

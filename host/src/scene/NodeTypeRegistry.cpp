@@ -1,16 +1,11 @@
 #include "scene/NodeTypeRegistry.h"
 
+#include "core/Host.h"
 #include "scene/BuiltinTypes.h"
+#include "scene/ReturnStatus.h"
+#include "undo/UndoQueue.h"
 
 namespace nbhost {
-
-namespace {
-void setError(std::string* error, const std::string& text)
-{
-    if (error)
-        *error = text;
-}
-} // namespace
 
 NodeTypeRegistry& NodeTypeRegistry::instance()
 {
@@ -70,12 +65,20 @@ MStatus NodeTypeRegistry::deregisterPluginType(MTypeId id, std::string* error)
         setError(error, "no plug-in node type is registered with type id " + std::to_string(id.id()));
         return MStatus::kNotFound;
     }
+    if (type->liveNodes() > 0)
+        dropUndoSteps();
     if (type->liveNodes() > 0) {
         setError(error, "nodes of type '" + type->name() + "' still exist");
         return MStatus::kFailure;
     }
     m_byName.erase(type->name());
     return MStatus::kSuccess;
+}
+
+void NodeTypeRegistry::dropUndoSteps()
+{
+    if (Host* host = Host::current())
+        host->undoQueue().flush();
 }
 
 std::shared_ptr<NodeType> NodeTypeRegistry::find(const std::string& name) const

@@ -29,13 +29,17 @@ public:
     MStatus registerPluginType(const std::string& name, MTypeId id, MCreatorFunction creator,
                                MInitializeFunction initializer, MPxNode::Type kind,
                                const std::string& classification, std::string* error = nullptr);
-    // Fails for unknown and built-in types, and while nodes of the type
-    // exist (in the scene or held by the undo queue).
+    // Fails for unknown and built-in types, and while nodes of the type are
+    // in the scene. Undo steps that hold such nodes are flushed first.
     MStatus deregisterPluginType(MTypeId id, std::string* error = nullptr);
 
     std::shared_ptr<NodeType> find(const std::string& name) const;
     std::shared_ptr<NodeType> find(MTypeId id) const;
     std::vector<std::shared_ptr<NodeType>> types() const;
+
+    // Undo steps may hold nodes and values of a type that is going away;
+    // like the real host, unloading a type empties the undo queue.
+    static void dropUndoSteps();
 
     // The type whose initializer is running, or null.
     NodeType* typeBeingInitialized() const { return m_initializing; }

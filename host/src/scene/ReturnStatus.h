@@ -2,6 +2,8 @@
 
 #include <maya/MStatus.h>
 
+#include <string>
+
 namespace nbhost {
 
 // Writes a status to an interface call's optional status argument.
@@ -9,6 +11,13 @@ inline void setReturnStatus(MStatus* returnStatus, MStatus status)
 {
     if (returnStatus)
         *returnStatus = status;
+}
+
+// Writes a message to an internal call's optional error argument.
+inline void setError(std::string* error, const std::string& text)
+{
+    if (error)
+        *error = text;
 }
 
 } // namespace nbhost

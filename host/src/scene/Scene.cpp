@@ -4,6 +4,7 @@
 #include "scene/DefaultScene.h"
 #include "scene/NodeNaming.h"
 #include "scene/NodeTypeRegistry.h"
+#include "scene/ReturnStatus.h"
 
 #include <maya/MPxNode.h>
 
@@ -12,12 +13,6 @@
 namespace nbhost {
 
 namespace {
-void setError(std::string* error, const std::string& text)
-{
-    if (error)
-        *error = text;
-}
-
 bool bySerial(const std::shared_ptr<Node>& a, const std::shared_ptr<Node>& b)
 {
     return a->serial() < b->serial();

@@ -1,17 +1,12 @@
 #include "scene/SceneEditList.h"
 
 #include "scene/NodeTypeRegistry.h"
+#include "scene/ReturnStatus.h"
 #include "scene/Scene.h"
 
 namespace nbhost {
 
 namespace {
-
-void setError(std::string* error, const std::string& text)
-{
-    if (error)
-        *error = text;
-}
 
 // Puts a created node into the scene; undo takes it out again.
 class CreateEdit : public SceneEditList::Edit

@@ -3,7 +3,6 @@
 #include "scene/commands/SceneLookup.h"
 
 #include <maya/MArgDatabase.h>
-#include <maya/MStringArray.h>
 
 #include <algorithm>
 
@@ -22,16 +21,9 @@ MSyntax DeleteCommand::newSyntax()
 MStatus DeleteCommand::doIt(const MArgList& args)
 {
     MArgDatabase db(syntax(), args);
-    MStringArray objects;
-    db.getObjects(objects);
-    std::vector<std::string> names;
-    for (unsigned int i = 0; i < objects.length(); ++i)
-        names.push_back(objects[i].asChar());
     std::vector<std::shared_ptr<Node>> nodes;
     std::string error;
-    if (names.empty())
-        nodes = SceneLookup::selectedNodes();
-    else if (!SceneLookup::nodes(names, nodes, &error))
+    if (!SceneLookup::objectsOrSelection(db, nodes, &error))
         return fail(error);
     if (nodes.empty())
         return fail("Not enough objects or values.");

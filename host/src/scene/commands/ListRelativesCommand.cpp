@@ -49,16 +49,9 @@ MSyntax ListRelativesCommand::newSyntax()
 MStatus ListRelativesCommand::doIt(const MArgList& args)
 {
     MArgDatabase db(syntax(), args);
-    MStringArray objects;
-    db.getObjects(objects);
-    std::vector<std::string> names;
-    for (unsigned int i = 0; i < objects.length(); ++i)
-        names.push_back(objects[i].asChar());
     std::vector<std::shared_ptr<Node>> nodes;
     std::string error;
-    if (names.empty())
-        nodes = SceneLookup::selectedNodes();
-    else if (!SceneLookup::nodes(names, nodes, &error)) {
+    if (!SceneLookup::objectsOrSelection(db, nodes, &error)) {
         displayError(("listRelatives: " + error).c_str());
         return MStatus::kFailure;
     }

@@ -5,6 +5,7 @@
 #include "scene/commands/SceneLookup.h"
 
 #include <maya/MArgDatabase.h>
+#include <maya/MArgList.h>
 #include <maya/MStringArray.h>
 
 #include <algorithm>

@@ -3,7 +3,6 @@
 #include "scene/commands/SceneLookup.h"
 
 #include <maya/MArgDatabase.h>
-#include <maya/MStringArray.h>
 
 namespace nbhost {
 
@@ -41,16 +40,9 @@ MStatus MoveCommand::doIt(const MArgList& args)
     const bool relative = db.isFlagSet("-r");
     const double offset[3] = {db.commandArgumentDouble(0), db.commandArgumentDouble(1),
                               db.commandArgumentDouble(2)};
-    MStringArray objects;
-    db.getObjects(objects);
     std::vector<std::shared_ptr<Node>> nodes;
     std::string error;
-    std::vector<std::string> names;
-    for (unsigned int i = 0; i < objects.length(); ++i)
-        names.push_back(objects[i].asChar());
-    if (names.empty())
-        nodes = SceneLookup::selectedNodes();
-    else if (!SceneLookup::nodes(names, nodes, &error))
+    if (!SceneLookup::objectsOrSelection(db, nodes, &error))
         return fail(error);
     if (nodes.empty())
         return fail("nothing to move: name objects or select them");

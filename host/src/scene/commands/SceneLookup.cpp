@@ -1,22 +1,15 @@
 #include "scene/commands/SceneLookup.h"
 
 #include "core/ArgumentConversion.h"
+#include "scene/ReturnStatus.h"
 #include "scene/Scene.h"
-#include "script/Value.h"
 
 #include <maya/MSelectionList.h>
+#include <maya/MStringArray.h>
 
 #include <algorithm>
 
 namespace nbhost {
-
-namespace {
-void setError(std::string* error, const std::string& text)
-{
-    if (error)
-        *error = text;
-}
-} // namespace
 
 bool SceneLookup::nodes(const std::vector<std::string>& names,
                         std::vector<std::shared_ptr<Node>>& out, std::string* error)
@@ -85,13 +78,18 @@ std::string SceneLookup::displayName(const Node& node, bool longNames)
     return longNames && node.isDag() ? node.fullPathName() : node.name();
 }
 
-std::vector<std::string> SceneLookup::strings(const MArgList& args, unsigned int start)
+bool SceneLookup::objectsOrSelection(const MArgDatabase& db,
+                                     std::vector<std::shared_ptr<Node>>& out, std::string* error)
 {
-    std::vector<std::string> result;
-    const auto& values = args.hostValues();
-    for (size_t i = start; i < values.size(); ++i)
-        result.push_back(values[i].asString());
-    return result;
+    MStringArray objects;
+    db.getObjects(objects);
+    std::vector<std::string> names;
+    for (unsigned int i = 0; i < objects.length(); ++i)
+        names.push_back(objects[i].asChar());
+    if (!names.empty())
+        return nodes(names, out, error);
+    out = selectedNodes();
+    return true;
 }
 
 } // namespace nbhost

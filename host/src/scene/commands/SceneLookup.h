@@ -3,7 +3,7 @@
 #include "scene/Attribute.h"
 #include "scene/Node.h"
 
-#include <maya/MArgList.h>
+#include <maya/MArgDatabase.h>
 
 #include <memory>
 #include <string>
@@ -31,6 +31,10 @@ public:
     static std::shared_ptr<Node> node(const std::string& name, std::string* error);
     // The nodes of the active selection.
     static std::vector<std::shared_ptr<Node>> selectedNodes();
+    // The nodes a command's objects name, or the selection when it names
+    // none.
+    static bool objectsOrSelection(const MArgDatabase& db, std::vector<std::shared_ptr<Node>>& out,
+                                   std::string* error);
     static bool plug(const std::string& text, PlugRef& out, std::string* error);
     // Whether the node's type is, or belongs to, the named type ("dagNode",
     // "shape" and "transform" name groups of types).
@@ -38,8 +42,6 @@ public:
     // The name a command result shows: the full path with longNames, else
     // the name.
     static std::string displayName(const Node& node, bool longNames);
-    // The command's arguments after position start as strings.
-    static std::vector<std::string> strings(const MArgList& args, unsigned int start = 0);
 };
 
 } // namespace nbhost

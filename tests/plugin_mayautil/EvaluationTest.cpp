@@ -93,7 +93,10 @@ TEST_F(MayaUtilTest, ColorSliderControlsFailCleanlyWithoutAnInterface)
     EXPECT_EQ(MayaUtil::CreateColorSliderGrp("vxGhostPrevOverrideColorBtn", 24, 18), nullptr);
     EXPECT_FALSE(MayaUtil::GetColorSliderGrpColor("vxGhostPrevOverrideColorBtn").isValid());
 
-    host().commands().registerCommand("colorSliderGrp", FakeColorSliderCommand::creator, nullptr, "tests");
+    // In place of the host's own control command, which needs the interface.
+    host().commands().deregisterCommand("colorSliderGrp");
+    ASSERT_TRUE(host().commands().registerCommand("colorSliderGrp", FakeColorSliderCommand::creator,
+                                                  nullptr, "tests"));
     issued();
     EXPECT_EQ(MayaUtil::CreateColorSliderGrp("swatch", 24, 18), nullptr);
     MayaUtil::SetColorSliderGrpColor("swatch", QColor(255, 128, 0));

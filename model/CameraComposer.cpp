@@ -19,6 +19,11 @@ inline bool Usable(const QImage* image, const QImage& output)
     return image && image->size() == output.size();
 }
 
+inline bool Usable(const Composition::Ghost& ghost, const QImage& output)
+{
+    return ghost.store && Usable(ghost.image, output);
+}
+
 qint64 ColorKey(const QColor& color)
 {
     return color.rgba();
@@ -154,6 +159,29 @@ void ForRuns(const QVector<CameraComposer::Run>& runs, int width, Span span)
     }
 }
 
+// Calls span(x, pixels, row) for the pieces of row y of a band under the
+// runs: whole runs of an image's row, or tile by tile from a tile store
+// (tiles it does not hold are skipped: they are transparent).
+template <typename Span>
+void ForSpans(const QImage* image, const TileStore* store,
+              const QVector<CameraComposer::Run>& runs, int band, int top, int y, int width,
+              Span span)
+{
+    if (!store) {
+        const uchar* line = Line(image, top + y);
+        ForRuns(runs, width, [&](int x, int count) { span(x, count, line + x * 4); });
+        return;
+    }
+    const int base = band * store->Mask().Columns();
+    for (const auto& run : runs)
+        for (int column = run.first; column <= run.last; ++column) {
+            const uchar* row = store->Row(base + column, y);
+            const int x = column * TILE;
+            if (row)
+                span(x, std::min(width, x + TILE) - x, row);
+        }
+}
+
 // Asks for the band's rows of an image under the runs ahead of their use:
 // the runs are short and scattered over many pages, which defeats the
 // hardware's own prefetching and leaves composition waiting on memory.
@@ -180,8 +208,8 @@ void CameraComposer::RebuildGhosts(const Composition& composition, const QSize& 
     TileMask sources(size.width(), size.height());
     for (const QVector<Composition::Ghost>* list : {&composition.previous, &composition.next})
         for (const Composition::Ghost& ghost : *list)
-            if (Usable(ghost.image, ghostImage))
-                sources.Unite(ghost.mask);
+            if (Usable(ghost, ghostImage))
+                sources.Unite(ghost.store->Mask());
 
     // Tiles that held ghosts before are cleared where none are now.
     TileMask visit = sources;
@@ -196,10 +224,6 @@ void CameraComposer::RebuildGhosts(const Composition& composition, const QSize& 
             continue;
         const int top = band * TILE;
         const int rows = std::min(TILE, size.height() - top);
-        for (const QVector<Composition::Ghost>* list : {&composition.previous, &composition.next})
-            for (const Composition::Ghost& ghost : *list)
-                if (Usable(ghost.image, ghostImage))
-                    Prefetch(ghost.image, Runs(visit, ghost.mask, band), top, rows);
         uchar* next = bandBuffer.data();
         uchar* previous = previousBuffer.data();
         for (int y = 0; y < rows; ++y)
@@ -233,14 +257,15 @@ void CameraComposer::DrawGhosts(const QVector<Composition::Ghost>& ghosts, const
     const int rows = std::min(TILE, ghostImage.height() - top);
     bool drawn = false;
     for (const Composition::Ghost& ghost : ghosts) {
-        if (!Usable(ghost.image, ghostImage))
+        if (!Usable(ghost, ghostImage))
             continue;
-        const QVector<Run> runs = Runs(wanted, ghost.mask, band);
+        const QVector<Run> runs = Runs(wanted, ghost.store->Mask(), band);
         for (int y = 0; y < rows; ++y)
-            ForRuns(runs, width, [&](int x, int count) {
-                PixelSpan::BlendStraight(buffer + y * stride + x * 4,
-                                         Line(ghost.image, top + y) + x * 4, count, ghost.opacity);
-            });
+            ForSpans(ghost.image, ghost.store.get(), runs, band, top, y, width,
+                     [&](int x, int count, const uchar* source) {
+                         PixelSpan::BlendStraight(buffer + y * stride + x * 4, source, count,
+                                                  ghost.opacity);
+                     });
         drawn = drawn || !runs.isEmpty();
     }
     if (!recolor || !drawn)
@@ -271,7 +296,7 @@ int CameraComposer::ComposeBand(QImage& output, const Composition& composition,
     for (int i = 0; i < composition.layers.size(); ++i) {
         const Composition::Layer& layer = composition.layers[i];
         const QVector<Run> layerRuns = Runs(wanted, layerMasks[i], band);
-        if (Usable(layer.image, output))
+        if (Usable(layer.image, output) && !layer.store)
             Prefetch(layer.image, layerRuns, top, rows);
         if (Usable(layer.overlay, output))
             Prefetch(layer.overlay, layerRuns, top, rows);
@@ -297,10 +322,12 @@ int CameraComposer::ComposeBand(QImage& output, const Composition& composition,
         for (int y = 0; y < rows; ++y) {
             uchar* line = buffer + y * stride;
             if (!layer.overlay) {
-                ForRuns(layerRuns, width, [&](int x, int count) {
-                    PixelSpan::BlendStraight(line + x * 4, Line(layer.image, top + y) + x * 4,
-                                             count, layer.opacity);
-                });
+                if (image)
+                    ForSpans(layer.image, layer.store.get(), layerRuns, band, top, y, width,
+                             [&](int x, int count, const uchar* source) {
+                                 PixelSpan::BlendStraight(line + x * 4, source, count,
+                                                          layer.opacity);
+                             });
                 continue;
             }
             // With the live stroke the two are combined first, then drawn
@@ -308,9 +335,13 @@ int CameraComposer::ComposeBand(QImage& output, const Composition& composition,
             uchar* mixed = group + y * stride;
             ForRuns(layerRuns, width, [&](int x, int count) {
                 std::memset(mixed + x * 4, 0, count * 4);
-                if (image)
-                    PixelSpan::BlendStraight(mixed + x * 4, Line(layer.image, top + y) + x * 4,
-                                             count, 255);
+            });
+            if (image)
+                ForSpans(layer.image, layer.store.get(), layerRuns, band, top, y, width,
+                         [&](int x, int count, const uchar* source) {
+                             PixelSpan::BlendStraight(mixed + x * 4, source, count, 255);
+                         });
+            ForRuns(layerRuns, width, [&](int x, int count) {
                 if (overlay && layer.overlayPremultiplied)
                     PixelSpan::BlendPremultiplied(mixed + x * 4,
                                                   Line(layer.overlay, top + y) + x * 4, count, 255);

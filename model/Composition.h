@@ -1,10 +1,13 @@
 #pragma once
 
 #include "model/TileMask.h"
+#include "model/TileStore.h"
 
 #include <QColor>
 #include <QImage>
 #include <QVector>
+
+#include <memory>
 
 // Everything a camera's composed image is made of, gathered by the layer
 // manager for one composition. Images are borrowed for the duration of the
@@ -14,8 +17,8 @@ struct Composition
     struct Ghost
     {
         const QImage* image = nullptr;  // straight alpha
-        TileMask mask;
-        int opacity = 255;              // 0..255
+        std::shared_ptr<const TileStore> store;  // its tiles, read in its place
+        int opacity = 255;                      // 0..255
     };
 
     // One layer, drawn over the layers below at its opacity. With an overlay
@@ -24,6 +27,9 @@ struct Composition
     struct Layer
     {
         const QImage* image = nullptr;  // straight alpha, or null
+        // The image's tiles, read in its place; null for the stroke image,
+        // which is read directly.
+        std::shared_ptr<const TileStore> store;
         TileMask imageMask;
         // The image is the stroke image, which changes while drawing: its
         // changes are reported as dirty tiles, not by its identity.

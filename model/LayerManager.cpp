@@ -483,7 +483,7 @@ Stroke* LayerManager::GetActiveStroke(const QString& camera, bool transform)
         // image, even on a hidden layer: committing must not lose the drawing.
         const QImage* frameImage = CurrentFrameImage(layer);
         strokeImage = frameImage ? *frameImage : Frame::BlankImage();
-        strokeTiles = maskCache.Get(strokeImage);
+        strokeTiles = TileMask::Of(strokeImage);
     } else {
         strokeImage = QImage(ImageWidth(), ImageWidth(), QImage::Format_RGBA8888);
         QColor fill = transform ? QColor(Qt::transparent) : Settings::activeColor;
@@ -706,8 +706,7 @@ Composition LayerManager::BuildComposition(const QString& camera, bool& strokeSh
             continue;
         }
         Composition::Layer entry;
-        entry.image = &image;
-        entry.imageMask = maskCache.Get(image);
+        SetLayerImage(entry, image);
         entry.opacity = PixelSpan::ToOpacity(layer->GetOpacity());
         composition.layers << entry;
     }
@@ -739,7 +738,7 @@ void LayerManager::AddGhosts(Composition& composition, Layer* active)
                 continue;
             Composition::Ghost ghost;
             ghost.image = &image;
-            ghost.mask = maskCache.Get(image);
+            ghost.store = storeCache.Get(image);
             ghost.opacity = PixelSpan::ToOpacity(0.4f - n * step + step);
             ghosts << ghost;
         }
@@ -755,11 +754,11 @@ Composition::Layer LayerManager::StrokeLayer(Layer* layer, QImage& frameImage)
     Stroke& stroke = *activeStroke;
     Composition::Layer entry;
     entry.opacity = PixelSpan::ToOpacity(layer->GetOpacity());
-    entry.image = &frameImage;
-    entry.imageMask = maskCache.Get(frameImage);
+    SetLayerImage(entry, frameImage);
 
     if (stroke.tool == TOOL_TRANSFORM) {
         entry.image = nullptr;
+        entry.store = nullptr;
         if (!stroke.region.isValid())
             return entry;  // nothing of the layer shows
         if (stroke.captureRegion) {
@@ -801,6 +800,7 @@ Composition::Layer LayerManager::StrokeLayer(Layer* layer, QImage& frameImage)
     if (stroke.tool == TOOL_ERASER) {
         // The erased copy stands in for the layer's own image.
         entry.image = layer->IsVisible() ? &strokeImage : nullptr;
+        entry.store = nullptr;
         entry.imageIsStroke = true;
         entry.imageMask = strokeTiles;
         return entry;
@@ -808,6 +808,13 @@ Composition::Layer LayerManager::StrokeLayer(Layer* layer, QImage& frameImage)
     entry.overlay = &strokeImage;
     entry.overlayMask = strokeTiles;
     return entry;
+}
+
+void LayerManager::SetLayerImage(Composition::Layer& entry, const QImage& image)
+{
+    entry.image = &image;
+    entry.store = storeCache.Get(image);
+    entry.imageMask = entry.store ? entry.store->Mask() : EmptyMask();
 }
 
 void LayerManager::CaptureTransformRegion(const QImage& frameImage)

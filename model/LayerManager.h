@@ -4,7 +4,7 @@
 #include "model/Composition.h"
 #include "model/LayerState.h"
 #include "model/TileMask.h"
-#include "model/TileMaskCache.h"
+#include "model/TileStoreCache.h"
 
 #include <maya/MTime.h>
 
@@ -146,6 +146,8 @@ private:
     void AddGhosts(Composition& composition, Layer* active);
     Composition::Layer StrokeLayer(Layer* layer, QImage& frameImage);
     void CaptureTransformRegion(const QImage& frameImage);
+    // The layer reads a frame image, through its tile store.
+    void SetLayerImage(Composition::Layer& entry, const QImage& image);
 
     QMap<QString, QList<Layer*>> cameraLayers;
     QMap<QString, QImage*> flattenedImages;
@@ -162,10 +164,10 @@ private:
     bool wasPlaying;
 
     // Composition bookkeeping: per camera the composer that keeps its image,
-    // the tile masks of frame images, and for the active stroke its camera,
+    // the tile stores of frame images, and for the active stroke its camera,
     // the tiles its image may cover and those changed since last composed.
     QMap<QString, CameraComposer*> composers;
-    TileMaskCache maskCache;
+    TileStoreCache storeCache;
     QString strokeCamera;
     TileMask strokeTiles;
     TileMask strokeDirty;

@@ -150,6 +150,13 @@ void PixelSpan::Unpremultiply(uchar* dst, const uchar* src, int count)
 {
     const UnpremultiplyTable& table = Unpremultiplied();
     for (int i = 0; i < count; ++i, dst += 4, src += 4) {
+        if (i + 4 <= count && FourTransparent(src)) {
+            std::memset(dst, 0, 16);
+            i += 3;
+            dst += 12;
+            src += 12;
+            continue;
+        }
         const int a = src[3];
         if (a == 255 || a == 0) {
             Store(dst, a ? Load(src) : 0);

@@ -90,6 +90,7 @@ struct GuiSetup
 {
     bool loadPlugins = false;
     bool captureOutput = true;
+    std::string prefsDir; // empty: a fresh one of its own
 };
 
 // A started host in GUI mode with its interface, in a fresh preference
@@ -104,7 +105,7 @@ public:
             m_output = std::make_unique<OutputCapture>();
         nbhost::HostOptions options;
         options.mode = nbhost::HostMode::Gui;
-        options.prefsDir = m_prefs.path();
+        options.prefsDir = setup.prefsDir.empty() ? m_prefs.path() : setup.prefsDir;
         options.loadPlugins = setup.loadPlugins;
         m_host = std::make_unique<nbhost::Host>(options);
         m_session = std::make_unique<nbhost::GuiSession>(*m_host);
@@ -127,7 +128,7 @@ public:
         return m_host->evaluate(script, nbhost::EvalOptions{false, undo, nbhost::JournalSource::User, ""});
     }
     OutputCapture* output() { return m_output.get(); }
-    const std::string& prefsDir() const { return m_prefs.path(); }
+    const std::string& prefsDir() const { return m_host->prefsDir(); }
 
 private:
     TempDir m_prefs;

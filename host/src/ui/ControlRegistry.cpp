@@ -100,6 +100,10 @@ QString ControlRegistry::fullName(const QObject* control)
         const QString name = nameOf(namedObject(object));
         if (!name.isEmpty() && (parts.isEmpty() || parts.front() != name))
             parts.prepend(name);
+        // A path starts at its window; menus are windows of their own kind.
+        const auto* widget = qobject_cast<const QWidget*>(object);
+        if (widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget))
+            break;
     }
     return parts.join(QLatin1Char('|'));
 }

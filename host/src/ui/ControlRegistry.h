@@ -41,8 +41,8 @@ public:
     static QAction* findAction(const QString& name);
     // The registered name of the element, or empty.
     static QString nameOf(const QObject* control);
-    // The names of the element and its registered ancestors, outermost first,
-    // joined by '|' ("MayaWindow|menu1|menuItem3").
+    // The names of the element and its registered ancestors up to its
+    // window, outermost first, joined by '|' ("MayaWindow|menu1|menuItem3").
     static QString fullName(const QObject* control);
 
     // deleteUI: the element disappears from the interface and from lookups

@@ -96,7 +96,7 @@ void GuiSession::keepOrphan(QWidget* control) { m_orphans.emplace_back(control);
 void GuiSession::show()
 {
     m_mainWindow->show();
-    m_running = true;
+    m_shown = true;
     for (auto& work : m_whenShown)
         QTimer::singleShot(0, this, std::move(work));
     m_whenShown.clear();
@@ -106,7 +106,7 @@ void GuiSession::show()
 
 void GuiSession::runWhenShown(std::function<void()> work)
 {
-    if (m_running)
+    if (m_shown)
         QTimer::singleShot(0, this, std::move(work));
     else
         m_whenShown.push_back(std::move(work));
@@ -114,8 +114,11 @@ void GuiSession::runWhenShown(std::function<void()> work)
 
 int GuiSession::exec()
 {
-    if (!m_host.hasQuit())
+    if (!m_host.hasQuit()) {
+        m_inEventLoop = true;
         QApplication::exec();
+        m_inEventLoop = false;
+    }
     return m_host.exitCode();
 }
 
@@ -143,7 +146,10 @@ void GuiSession::hostStopped()
     m_mainWindow->saveGeometryToPrefs();
     m_scriptEditor->hide();
     m_mainWindow->hide();
-    QApplication::exit(m_host.exitCode());
+    // Only a running loop is told to end: Qt would otherwise make the next
+    // event loop anyone starts (a dialog's, a test's) return at once.
+    if (m_inEventLoop)
+        QApplication::exit(m_host.exitCode());
 }
 
 void GuiSession::writeOutput(Output::Kind kind, const std::string& text)

@@ -91,7 +91,8 @@ private:
     std::vector<QPointer<QWidget>> m_orphans;
     std::vector<std::function<void()>> m_whenShown;
     std::vector<MCallbackId> m_listeners;
-    bool m_running = false;
+    bool m_shown = false;
+    bool m_inEventLoop = false;
 };
 
 } // namespace nbhost

@@ -268,7 +268,7 @@ void ContextRegistry::showCurrent()
     MPxContext* context = current();
     if (!context)
         return;
-    View3d::setToolCursor(context->cursor().hostCursor());
+    View3d::setToolCursor(context->cursor());
     ViewArea::showHelp(QString::fromUtf8(context->helpString().asChar()));
 }
 

@@ -99,7 +99,7 @@ MStatus MPxContext::setCursor(const MCursor& cursor)
 {
     fState->cursor = cursor;
     if (isCurrent(this))
-        nbhost::View3d::setToolCursor(cursor.hostCursor());
+        nbhost::View3d::setToolCursor(cursor);
     return MStatus::kSuccess;
 }
 

@@ -31,6 +31,8 @@ bool findCamera(const QString& name, MDagPath& path)
     MSelectionList list;
     if (name.isEmpty() || !list.add(MString(name.toUtf8().constData())) || !list.getDagPath(0, path))
         return false;
+    if (path.apiType() != MFn::kCamera)
+        path.extendToShape();
     return path.hasFn(MFn::kCamera);
 }
 
@@ -130,7 +132,11 @@ bool ModelPanel::setCamera(const MDagPath& path)
 {
     if (!path.isValid() || !path.hasFn(MFn::kCamera))
         return false;
-    m_camera = path;
+    // Views hold the camera's shape, as the real host's do.
+    MDagPath shape = path;
+    if (shape.apiType() != MFn::kCamera && !shape.extendToShape())
+        return false;
+    m_camera = shape;
     m_cameraName = cameraName();
     refresh(false);
     return true;

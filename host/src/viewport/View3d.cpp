@@ -2,6 +2,7 @@
 
 #include <maya/MDagPath.h>
 
+#include <QGuiApplication>
 #include <QWidget>
 
 #include <algorithm>
@@ -75,8 +76,11 @@ M3dView View3d::handle(const View3d& view)
     return result;
 }
 
-void View3d::setToolCursor(const QCursor& newCursor)
+void View3d::setToolCursor(const MCursor& toolCursor)
 {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return;
+    const QCursor newCursor = toolCursor.hostCursor();
     cursor() = newCursor;
     for (View3d* view : views())
         if (QWidget* widget = view->widget())

@@ -4,6 +4,7 @@
 #include "viewport/ViewProjection.h"
 
 #include <maya/M3dView.h>
+#include <maya/MCursor.h>
 #include <maya/MStatus.h>
 
 #include <QCursor>
@@ -71,8 +72,9 @@ public:
     // A handle for the plug-in's interface.
     static M3dView handle(const View3d& view);
 
-    // The current tool's cursor, shown by every view.
-    static void setToolCursor(const QCursor& cursor);
+    // The current tool's cursor, shown by every view (kept only while
+    // there is a GUI application: Qt's cursors need one).
+    static void setToolCursor(const MCursor& cursor);
     static QCursor toolCursor();
 
 private:

@@ -172,6 +172,9 @@ protected:
 TEST_F(PlaybackTest, PlayAdvancesTheTimeAtTheUnitsRateUntilStopped)
 {
     EXPECT_EQ(timer().interval(), 42); // 24 fps
+    // The host does not cache playback; the plug-in reads this to place its marks.
+    EXPECT_EQ(eval("optionVar -exists cachedPlaybackEnable").value.asInt(), 1);
+    EXPECT_EQ(eval("optionVar -q cachedPlaybackEnable").value.asInt(), 0);
     eval("play -state on");
     EXPECT_TRUE(timer().isRunning());
     EXPECT_TRUE(nbtest::processEvents([&] { return now() >= 3; }));

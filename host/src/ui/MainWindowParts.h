@@ -43,8 +43,9 @@ public:
     static QString currentParent();
     static void setCurrentParent(const QString& name);
     // Adds the child to the layout of the named control. False when the
-    // control is not found, has been deleted or has no layout; the child is
-    // then left alone.
+    // control is not found, has been deleted, has no layout or is the main
+    // window (whose views come from the factory); the child is then left
+    // alone, and the caller keeps it (GuiSession::keepOrphan) or drops it.
     static bool addToParent(const QString& parentName, QWidget* child);
 };
 

@@ -2,6 +2,7 @@
 
 #include <maya/MArgDatabase.h>
 #include <maya/MIntArray.h>
+#include <maya/MQtUtil.h>
 
 #include "ui/ControlRegistry.h"
 #include "ui/GuiSession.h"
@@ -9,18 +10,12 @@
 #include "ui/MainWindowParts.h"
 #include "ui/ScriptWindow.h"
 
-#include <QMenu>
-
 namespace nbhost {
 
 namespace {
 const char* const kName = "window";
 
-QWidget* findWindow(const QString& name)
-{
-    QWidget* widget = ControlRegistry::find(name);
-    return widget && widget->isWindow() && !qobject_cast<QMenu*>(widget) ? widget : nullptr;
-}
+QWidget* findWindow(const QString& name) { return MQtUtil::findWindow(MQtUtil::toMString(name)); }
 
 void resizeFromFlag(QWidget& window, const MArgDatabase& db)
 {

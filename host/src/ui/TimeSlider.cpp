@@ -200,8 +200,12 @@ void TimeSlider::paintTicks(QPainter& painter) const
         painter.setPen(kTick);
         painter.drawLine(x, h - 1, x, h - (labelled ? h / 2 : h / 5));
         if (labelled) {
+            // Right of its tick, or left of it where the slider ends.
+            const QString text = frameText(frame);
+            const int textWidth = painter.fontMetrics().horizontalAdvance(text);
+            const int left = x + 2 + textWidth <= width() ? x + 2 : x - 2 - textWidth;
             painter.setPen(kLabel);
-            painter.drawText(x + 2, 0, 60, h / 2 + 2, Qt::AlignLeft | Qt::AlignVCenter, frameText(frame));
+            painter.drawText(left, 0, textWidth, h / 2 + 2, Qt::AlignLeft | Qt::AlignVCenter, text);
         }
     }
 }
@@ -227,10 +231,13 @@ void TimeSlider::paintCurrentTime(QPainter& painter) const
 {
     const double now = current();
     const double x = timeToX(now);
-    painter.fillRect(QRectF(x, 0.0, std::max(frameWidth(), 2.0), height()), kCurrent);
+    const double markerWidth = std::max(frameWidth(), 2.0);
+    painter.fillRect(QRectF(x, 0.0, markerWidth, height()), kCurrent);
+    const QString text = frameText(now);
+    const double textWidth = painter.fontMetrics().horizontalAdvance(text);
+    const double left = x + markerWidth + 2.0 + textWidth <= width() ? x + markerWidth + 2.0 : x - 2.0 - textWidth;
     painter.setPen(Qt::white);
-    painter.drawText(QRectF(x + std::max(frameWidth(), 2.0) + 2.0, height() / 2.0, 80.0, height() / 2.0),
-                     Qt::AlignLeft | Qt::AlignVCenter, frameText(now));
+    painter.drawText(QRectF(left, height() / 2.0, textWidth, height() / 2.0), Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
 } // namespace nbhost

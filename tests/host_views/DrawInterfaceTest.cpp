@@ -4,6 +4,7 @@
 #include "host_views/ViewTestSupport.h"
 
 #include "viewport/DrawOverrideRegistry.h"
+#include "viewport/DrawablePainter.h"
 
 #include <QColor>
 
@@ -130,6 +131,20 @@ TEST_F(DrawInterfaceTest, RegistryRefusesBadAndDuplicateRegistrations)
     EXPECT_EQ(MHWRender::MDrawRegistry::deregisterDrawOverrideCreator(viewtest::OverlayLocator::kClassification,
                                                                      "other"),
               MStatus::kNotFound);
+}
+
+TEST(DrawablePainterTest, TintMultipliesThroughTheChannelMask)
+{
+    QImage texture(1, 1, QImage::Format_RGBA8888);
+    texture.setPixelColor(0, 0, QColor(200, 100, 50, 255));
+    const QImage half = nbhost::DrawablePainter::tinted(texture, MColor(0.5f, 1.0f, 0.0f, 1.0f), 15)
+                            .convertToFormat(QImage::Format_RGBA8888);
+    EXPECT_EQ(half.pixelColor(0, 0), QColor(100, 100, 0, 255));
+    // Red and alpha only: green and blue read 0, alpha the colour's.
+    const QImage masked = nbhost::DrawablePainter::tinted(texture, MColor(1.0f, 1.0f, 1.0f, 1.0f),
+                                                          MHWRender::MBlendState::kRedChannel)
+                              .convertToFormat(QImage::Format_RGBA8888);
+    EXPECT_EQ(masked.pixelColor(0, 0), QColor(200, 0, 0, 255));
 }
 
 TEST(TextureManagerTest, TexturesAreSharedByNameUpdatedAndReleased)

@@ -113,7 +113,15 @@ void DrawablePainter::paintRect(QPainter& painter, const DrawableList::Primitive
         return;
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform, p.state.linearFilter);
-    painter.drawImage(rect, tinted(p.state.texture, p.state.color, p.state.textureMask));
+    const MColor& c = p.state.color;
+    // A white colour only scales alpha: the painter's opacity does that
+    // without a tinted copy (the common case of an overlay with opacity).
+    if (c.r >= 1.0f && c.g >= 1.0f && c.b >= 1.0f && p.state.textureMask == 0xF) {
+        painter.setOpacity(std::clamp(double(c.a), 0.0, 1.0));
+        painter.drawImage(rect, p.state.texture);
+        return;
+    }
+    painter.drawImage(rect, tinted(p.state.texture, c, p.state.textureMask));
 }
 
 void DrawablePainter::paintText(QPainter& painter, const DrawableList::Primitive& p, int viewHeight)

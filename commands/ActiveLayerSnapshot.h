@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+class BaseNode;
+
+// Which camera is the document's active one and which layer is active in
+// each of some cameras, taken before a command changes them, so that its
+// undo gives back exactly that: removing, re-inserting or moving layers
+// shifts and re-flags active layers on its own.
+class ActiveLayerSnapshot
+{
+public:
+    void Take(const BaseNode& node, const QStringList& cameras);
+    // Cameras without layers now are skipped; none is created.
+    void Restore(BaseNode& node) const;
+
+    QString ActiveCamera() const { return activeCamera; }
+    // The recorded active index of the camera, -1 when not recorded.
+    int ActiveIndex(const QString& camera) const;
+
+private:
+    QString activeCamera;
+    QList<QPair<QString, int>> activeIndices;
+};

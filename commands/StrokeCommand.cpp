@@ -1,0 +1,144 @@
+#include "commands/StrokeCommand.h"
+
+#include "model/Frame.h"
+#include "model/Layer.h"
+#include "model/LayerState.h"
+#include "node/BaseNode.h"
+#include "plugin/Logger.h"
+#include "plugin/MayaUtil.h"
+#include "plugin/Settings.h"
+
+#include <maya/MArgDatabase.h>
+#include <maya/MArgList.h>
+#include <maya/MStringArray.h>
+
+namespace {
+
+const char* const LAYER_ADDED_FLAG = "-la";
+const char* const FRAME_ADDED_FLAG = "-fa";
+
+} // namespace
+
+void* StrokeCommand::Creator()
+{
+    return new StrokeCommand();
+}
+
+MSyntax StrokeCommand::CommandSyntax()
+{
+    MSyntax syntax;
+    syntax.addFlag(LAYER_ADDED_FLAG, "-layerAdded", MSyntax::kLong);
+    syntax.addFlag(FRAME_ADDED_FLAG, "-frameAdded");
+    // A missing camera gets the command's own message.
+    syntax.setObjectType(MSyntax::kStringObjects, 0);
+    syntax.enableEdit(false);
+    syntax.enableQuery(false);
+    return syntax;
+}
+
+QString StrokeCommand::GetCommandName()
+{
+    return Settings::STROKE_COMMAND_NAME;
+}
+
+bool StrokeCommand::isUndoable() const
+{
+    return true;
+}
+
+MStatus StrokeCommand::ParseArgs(const MArgList& args)
+{
+    MStatus status;
+    MArgDatabase db(syntax(), args, &status);
+    if (!status)
+        return status;
+    MStringArray objects;
+    db.getObjects(objects);
+    if (objects.length() == 0) {
+        Logger::Error("Camera not specified");
+        return MStatus::kFailure;
+    }
+    const QString name = MayaUtil::ToQString(objects[0]);
+    if (!MayaUtil::CameraExists(name)) {
+        Logger::Error(QStringLiteral("Camera does not exist: %1").arg(name));
+        return MStatus::kFailure;
+    }
+    camera = name;
+    if (db.isFlagSet(LAYER_ADDED_FLAG))
+        db.getFlagArgument(LAYER_ADDED_FLAG, 0, layerAddedIndex);
+    frameAdded = db.isFlagSet(FRAME_ADDED_FLAG);
+    return MStatus::kSuccess;
+}
+
+MStatus StrokeCommand::doIt(const MArgList& args)
+{
+    const MStatus status = ParseArgs(args);
+    if (!status)
+        return status;
+    node = BaseNode::GetMaster();
+    if (!node)
+        return MStatus::kFailure;
+    // The stroke made the camera's first layer: undo gives the active layer
+    // back to the camera that had it.
+    if (layerAddedIndex >= 0 && node->LayerCount(camera) == 1) {
+        previousCamera = node->GetPreviousActiveCamera();
+        if (!previousCamera.isEmpty() && previousCamera != camera)
+            previousLayerIndex = node->GetActiveLayerIndex(previousCamera);
+    }
+    Layer* layer = node->GetActiveLayer(camera);
+    if (frameAdded) {
+        if (!layer)
+            return MStatus::kFailure;
+        frameTime = layer->GetState() == LAYER_STATE_STATIC
+                        ? MTime(double(Settings::defaultStaticFrameTime), MTime::uiUnit())
+                        : MayaUtil::GetPlaybackTime();
+    }
+    strokeTime = MayaUtil::GetPlaybackTime();
+    return node->CommitActiveStroke(camera, image) ? MStatus::kSuccess : MStatus::kFailure;
+}
+
+MStatus StrokeCommand::undoIt()
+{
+    BaseNode* master = Node();
+    if (!master)
+        return MStatus::kFailure;
+    ReturnToStrokeTime();
+    if (!master->UndoStroke(camera, image))
+        return MStatus::kFailure;
+    if (frameAdded)
+        delete master->RemoveFrame(camera, frameTime);
+    if (layerAddedIndex >= 0) {
+        delete master->RemoveLayer(camera, layerAddedIndex);
+        if (previousLayerIndex >= 0)
+            master->SetActiveLayer(previousCamera, previousLayerIndex, true);
+    }
+    return MStatus::kSuccess;
+}
+
+MStatus StrokeCommand::redoIt()
+{
+    BaseNode* master = Node();
+    if (!master)
+        return MStatus::kFailure;
+    ReturnToStrokeTime();
+    if (layerAddedIndex >= 0) {
+        const int index = master->InsertLayer(camera, layerAddedIndex, QString());
+        if (index < 0)
+            return MStatus::kFailure;
+        master->SetActiveLayer(camera, index, true);
+    }
+    if (frameAdded && master->AddFrame(camera, frameTime) < 0)
+        return MStatus::kFailure;
+    return master->UndoStroke(camera, image) ? MStatus::kSuccess : MStatus::kFailure;
+}
+
+BaseNode* StrokeCommand::Node() const
+{
+    return node && BaseNode::GetAll().contains(node) ? node : nullptr;
+}
+
+void StrokeCommand::ReturnToStrokeTime() const
+{
+    if (MayaUtil::GetPlaybackTime() != strokeTime)
+        MayaUtil::SetPlaybackTime(strokeTime);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model/PngBuffer.h"
+
+#include <maya/MPxCommand.h>
+#include <maya/MStatus.h>
+#include <maya/MSyntax.h>
+#include <maya/MTime.h>
+
+#include <QString>
+
+class BaseNode;
+class MArgList;
+
+// vxNiblineStroke: commits the active stroke into the current frame of a
+// camera's active layer as one undoable step. The frame's image from before
+// the stroke is kept as PNG and swapped with the frame's image on each undo
+// and redo. A layer or frame made for the stroke (-layerAdded,
+// -frameAdded) is taken out by undo and made again by redo.
+class StrokeCommand : public MPxCommand
+{
+public:
+    StrokeCommand() = default;
+    StrokeCommand(const StrokeCommand&) = delete;
+    StrokeCommand& operator=(const StrokeCommand&) = delete;
+
+    MStatus doIt(const MArgList& args) override;
+    MStatus undoIt() override;
+    MStatus redoIt() override;
+    bool isUndoable() const override;
+
+    static void* Creator();
+    static MSyntax CommandSyntax();
+    static QString GetCommandName();
+
+private:
+    MStatus ParseArgs(const MArgList& args);
+    // The node found by doIt while it is still in the scene.
+    BaseNode* Node() const;
+    // Undo and redo swap the frame the stroke went into: the time is moved
+    // back to it when the user has moved it since.
+    void ReturnToStrokeTime() const;
+
+    // The image the next undo or redo puts back.
+    PngBuffer image;
+    QString camera;
+    QString previousCamera;
+    int previousLayerIndex = -1;
+    int layerAddedIndex = -1;
+    bool frameAdded = false;
+    MTime frameTime;
+    MTime strokeTime;
+    BaseNode* node = nullptr;
+};

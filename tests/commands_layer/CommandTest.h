@@ -1,0 +1,143 @@
+#pragma once
+// The plug-in loaded in the test's process on a batch host, as the host's
+// plug-in loading runs it, with the layer, stroke and node commands
+// registered, and helpers to run them and read the document back.
+
+#include "commands/LayerCommand.h"
+#include "commands/NodeCommand.h"
+#include "commands/StrokeCommand.h"
+#include "model/Layer.h"
+#include "model/LayerManager.h"
+#include "node/BaseNode.h"
+#include "node/BaseNodeLayerData.h"
+#include "support/GuiTestEnvironment.h"
+#include "support/HostTestEnvironment.h"
+
+#include "core/CommandRegistry.h"
+#include "plugins/Plugin.h"
+#include "scene/DataTypeRegistry.h"
+#include "scene/NodeTypeRegistry.h"
+#include "scene/Scene.h"
+#include "undo/UndoQueue.h"
+
+#include <maya/MFnPlugin.h>
+#include <maya/MFnPluginData.h>
+#include <maya/MPlug.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+PLUGIN_EXPORT MStatus initializePlugin(MObject object);
+PLUGIN_EXPORT MStatus uninitializePlugin(MObject object);
+
+namespace cmdtest {
+
+class CommandTest : public nbtest::HostTest
+{
+protected:
+    // Whether SetUp makes the drawing node.
+    virtual bool CreatesNode() const { return true; }
+
+    void SetUp() override
+    {
+        nbtest::guiApplication();
+        HostTest::SetUp();
+        nbhost::Scene::instance().reset();
+        plugin = std::make_shared<nbhost::Plugin>("nibline2", "", nullptr);
+        ASSERT_TRUE(initializePlugin(plugin->object()));
+        plugin->setStage(nbhost::Plugin::Stage::Loaded);
+        Register("vxNiblineLayer", &LayerCommand::Creator, &LayerCommand::CommandSyntax);
+        Register("vxNiblineStroke", &StrokeCommand::Creator, &StrokeCommand::CommandSyntax);
+        Register("vxNiblineNode", &NodeCommand::Creator, &NodeCommand::CommandSyntax);
+        if (CreatesNode()) {
+            ASSERT_TRUE(eval("createNode -n nibline transform; createNode -n niblineShape -p nibline vxNibline",
+                             false)
+                            .ok)
+                << output().errors();
+            node = BaseNode::GetMaster();
+            ASSERT_TRUE(node);
+        }
+        output().clear();
+    }
+    void TearDown() override
+    {
+        plugin->setStage(nbhost::Plugin::Stage::Uninitializing);
+        uninitializePlugin(plugin->object());
+        for (const std::string& name : registered)
+            host().commands().deregisterCommand(name, "test");
+        nbhost::Scene::instance().reset();
+        for (MTypeId id : std::vector<MTypeId>(plugin->nodeTypes()))
+            nbhost::NodeTypeRegistry::instance().deregisterPluginType(id);
+        for (MTypeId id : std::vector<MTypeId>(plugin->dataTypes()))
+            nbhost::DataTypeRegistry::instance().deregisterType(id);
+        HostTest::TearDown();
+    }
+
+    // Until the plug-in registers the command itself.
+    void Register(const std::string& name, MCreatorFunction creator, MCreateSyntaxFunction syntax)
+    {
+        if (host().commands().find(name))
+            return;
+        host().commands().registerCommand(name, creator, syntax, "test");
+        registered.push_back(name);
+    }
+
+    // Runs a script as the user types it, with undo on; it must succeed.
+    nbhost::EvalResult Run(const std::string& script)
+    {
+        nbhost::EvalResult result = eval(script);
+        EXPECT_TRUE(result.ok) << script << "\n" << output().errors();
+        return result;
+    }
+    // Runs a script that must fail and leave no undo step; the errors it
+    // printed.
+    std::string Refused(const std::string& script)
+    {
+        output().clear();
+        const size_t steps = UndoSteps();
+        EXPECT_FALSE(eval(script).ok) << script;
+        EXPECT_EQ(UndoSteps(), steps) << script;
+        return output().errors();
+    }
+    int IntOf(const std::string& script) { return Run(script).value.asInt(); }
+
+    LayerManager& Manager() { return *node->GetLayerManager(); }
+
+    // Layers with the names on top of the camera's list, through the model.
+    void AddLayers(const QString& camera, std::initializer_list<const char*> names)
+    {
+        for (const char* name : names)
+            Manager().InsertLayer(camera, -1, QString(name));
+    }
+    std::string Names(const QString& camera)
+    {
+        std::string result;
+        for (int i = 0; i < Manager().LayerCount(camera); ++i)
+            result += (i ? " " : "") + Manager().GetLayerName(camera, i).toStdString();
+        return result;
+    }
+
+    // The document in its stored text form.
+    std::string Document()
+    {
+        MObject value;
+        MPlug(node->thisMObject(), BaseNode::layerDataAttribute).getValue(value);
+        auto* data = dynamic_cast<BaseNodeLayerData*>(MFnPluginData(value).data());
+        std::ostringstream out;
+        if (data)
+            data->writeASCII(out);
+        return out.str();
+    }
+
+    size_t UndoSteps() { return host().undoQueue().undoCount(); }
+
+    std::shared_ptr<nbhost::Plugin> plugin;
+    std::vector<std::string> registered;
+    BaseNode* node = nullptr;
+};
+
+} // namespace cmdtest

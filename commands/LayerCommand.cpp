@@ -564,57 +564,45 @@ void LayerCommand::MoveBack(BaseNode* master, int count)
 
 // --- Swapped attributes ------------------------------------------------------
 
-MStatus LayerCommand::SwapName()
+// Writes the stored value to the layer and keeps the one it replaces, so
+// that undo and redo run the same swap.
+template <typename Value, typename Get, typename Set>
+MStatus LayerCommand::Swap(Value& stored, Get get, Set set)
 {
     BaseNode* master = Node();
     const int layer = ToIndex(index);
     if (!master || !CheckLayer(master, layer))
         return MStatus::kFailure;
-    const QString old = master->GetLayerName(camera, layer);
-    master->SetLayerName(camera, layer, name);
-    name = old;
+    const Value old = (master->*get)(camera, layer);
+    (master->*set)(camera, layer, stored);
+    stored = old;
     return MStatus::kSuccess;
+}
+
+MStatus LayerCommand::SwapName()
+{
+    return Swap(name, &BaseNode::GetLayerName, &BaseNode::SetLayerName);
 }
 
 MStatus LayerCommand::SwapVisibility()
 {
-    BaseNode* master = Node();
-    const int layer = ToIndex(index);
-    if (!master || !CheckLayer(master, layer))
-        return MStatus::kFailure;
-    const bool old = master->IsLayerVisible(camera, layer);
-    master->SetLayerVisible(camera, layer, visible);
-    visible = old;
-    return MStatus::kSuccess;
+    return Swap(visible, &BaseNode::IsLayerVisible, &BaseNode::SetLayerVisible);
 }
 
 MStatus LayerCommand::SwapOpacity()
 {
-    BaseNode* master = Node();
-    const int layer = ToIndex(index);
-    if (!master || !CheckLayer(master, layer))
-        return MStatus::kFailure;
-    const float old = master->GetLayerOpacity(camera, layer);
-    master->SetLayerOpacity(camera, layer, opacity);
-    opacity = old;
-    return MStatus::kSuccess;
+    return Swap(opacity, &BaseNode::GetLayerOpacity, &BaseNode::SetLayerOpacity);
 }
 
 // The state argument comes first on the command line, the layer second.
 MStatus LayerCommand::SwapState()
 {
-    BaseNode* master = Node();
-    if (!master)
-        return MStatus::kFailure;
     if (!ValidState(state)) {
         Logger::Error(QStringLiteral("Invalid state value: %1").arg(state));
         return MStatus::kFailure;
     }
-    const int layer = ToIndex(index);
-    if (!CheckLayer(master, layer))
-        return MStatus::kFailure;
-    const LayerState old = master->GetLayerState(camera, layer);
-    master->SetLayerState(camera, layer, LayerState(state));
-    state = uint32_t(old);
-    return MStatus::kSuccess;
+    LayerState value = LayerState(state);
+    const MStatus status = Swap(value, &BaseNode::GetLayerState, &BaseNode::SetLayerState);
+    state = uint32_t(value);
+    return status;
 }

@@ -87,6 +87,8 @@ private:
     // Moves the top `count` layers of the target camera back into the
     // source camera, above the layers it still has.
     void MoveBack(BaseNode* node, int count);
+    template <typename Value, typename Get, typename Set>
+    MStatus Swap(Value& stored, Get get, Set set);
     MStatus SwapName();
     MStatus SwapVisibility();
     MStatus SwapOpacity();

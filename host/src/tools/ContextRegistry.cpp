@@ -43,6 +43,13 @@ const bool g_hooked = [] {
 
 ContextRegistry::ContextRegistry() : m_current(kSelectContext) {}
 
+ContextRegistry::~ContextRegistry()
+{
+    for (ContextEntry& context : m_contexts)
+        if (context.commandName.empty())
+            delete context.context;
+}
+
 ContextRegistry& ContextRegistry::instance()
 {
     static ContextRegistry registry;

@@ -71,6 +71,8 @@ private:
     };
 
     ContextRegistry();
+    // The host's own contexts go with the process.
+    ~ContextRegistry();
     ContextEntry* entry(const std::string& contextName);
     CommandEntry* commandEntry(const std::string& name);
     // Contexts and commands whose module went away without deregistering.

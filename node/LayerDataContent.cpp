@@ -1,0 +1,67 @@
+#include "node/LayerDataContent.h"
+
+#include "model/Frame.h"
+#include "model/Layer.h"
+#include "model/LayerManager.h"
+#include "raster/DrawUtil.h"
+
+#include <maya/MFileIO.h>
+
+#include <cmath>
+
+void LayerDataContent::ApplyMaster(LayerManager& manager, bool stored)
+{
+    if (stored && !MFileIO::isReferencingFile())
+        manager.MakeMaster();
+}
+
+Layer* LayerDataContent::AddLayer(LayerManager& manager, const QString& camera,
+                                  const QString& name, bool visible, float opacity,
+                                  LayerState state)
+{
+    Layer* layer = new Layer();
+    layer->SetName(name);
+    layer->SetVisible(visible);
+    // A damaged record may hold NaN, which clamping would keep.
+    layer->SetOpacity(std::isnan(opacity) ? 1.0f : opacity);
+    layer->SetState(state);
+    if (manager.InsertLayer(camera, -1, layer) < 0) {
+        delete layer;
+        return nullptr;
+    }
+    return layer;
+}
+
+void LayerDataContent::AddFrame(Layer& layer, int time, const QImage& image)
+{
+    Frame* frame = new Frame(MTime());
+    frame->SetTimeValue(time);
+    frame->SetImage(image);
+    layer.InsertFrame(frame);
+}
+
+void LayerDataContent::FinishCamera(LayerManager& manager, const QString& camera,
+                                    int activeIndex)
+{
+    if (activeIndex >= 0)
+        manager.SetActiveLayer(camera, activeIndex, true);
+}
+
+void LayerDataContent::Finish(LayerManager& manager, const QString& activeCamera)
+{
+    if (!activeCamera.isEmpty())
+        manager.SetActiveCamera(activeCamera);
+}
+
+QByteArray LayerDataContent::EncodeFrame(Frame& frame)
+{
+    QByteArray bytes;
+    if (!DrawUtil::PackPngBuffer(frame.GetImage(), bytes))
+        bytes.clear();
+    return bytes;
+}
+
+bool LayerDataContent::DecodeImage(const QByteArray& bytes, QImage& image)
+{
+    return DrawUtil::UnpackPngBuffer(bytes, image) && !image.isNull();
+}

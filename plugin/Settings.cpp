@@ -282,8 +282,13 @@ void ReadKey(const QSettings& file, const Key& key)
         ReadColor(stored, **color);
 }
 
+// Qt keeps written settings in a process-wide cache that outlives the
+// plug-in's module. A string built from a literal points into the module's
+// image, so strings are copied before they are handed over.
 QVariant StoredValue(const Member& member)
 {
+    if (auto text = std::get_if<QString*>(&member))
+        return QVariant(QString((*text)->constData(), (*text)->size()));
     return std::visit([](auto* value) { return QVariant::fromValue(*value); }, member);
 }
 
@@ -338,7 +343,7 @@ bool Settings::WriteUserConfig(const QString& path)
     for (const Group& group : PersistedGroups()) {
         file.beginGroup(QLatin1String(group.name));
         if (&group == &PersistedGroups().front())
-            file.setValue(QStringLiteral("version"), CONFIG_FILE_VERSION);
+            file.setValue(QLatin1String("version"), CONFIG_FILE_VERSION);
         for (const Key& key : group.keys)
             file.setValue(QLatin1String(key.name), StoredValue(key.member));
         file.endGroup();

@@ -1,0 +1,158 @@
+// The API version marker is defined once, by the plug-in's entry points.
+#define MNoVersionString
+#include "plugin/Registration.h"
+
+#include "node/BaseNode.h"
+#include "node/BaseNodeLayerData.h"
+#include "plugin/HostCallbacks.h"
+#include "plugin/MayaUtil.h"
+
+#include <maya/MFnPlugin.h>
+#include <maya/MGlobal.h>
+
+#include <QString>
+
+#include <vector>
+
+namespace {
+
+struct CommandEntry
+{
+    QString name;
+    MCreatorFunction creator;
+    MCreateSyntaxFunction syntax;
+};
+
+// The scripting commands in registration order: vxNiblineNode,
+// vxNiblineLayer, vxNiblineFrame, vxNiblineStroke, vxNiblineUtil, each
+// added here with its class's creator and syntax as the class is built.
+const std::vector<CommandEntry>& Commands()
+{
+    static const std::vector<CommandEntry> commands;
+    return commands;
+}
+
+void ShowError(const QString& text)
+{
+    MGlobal::displayError(MayaUtil::ToMString(text));
+}
+
+QString ErrorText(const MStatus& status)
+{
+    return MayaUtil::ToQString(status.errorString());
+}
+
+} // namespace
+
+MStatus Registration::RegisterAll(MFnPlugin& plugin)
+{
+    MStatus status;
+    if (RegisterCommands(plugin, status) && RegisterContextCommands(plugin, status)
+        && RegisterDataTypes(plugin, status) && RegisterNodes(plugin, status)) {
+        HostCallbacks::AddCallbacks();
+        HostCallbacks::AddScriptJobs();
+    }
+    return status;
+}
+
+MStatus Registration::DeregisterAll(MFnPlugin& plugin)
+{
+    MStatus status;
+    if (DeregisterNodes(plugin, status) && DeregisterDataTypes(plugin, status)
+        && DeregisterContextCommands(plugin, status))
+        DeregisterCommands(plugin, status);
+    return status;
+}
+
+MStatus Registration::RegisterCommands(MFnPlugin& plugin, MStatus& status)
+{
+    status = MStatus::kSuccess;
+    for (const CommandEntry& command : Commands()) {
+        status = plugin.registerCommand(MayaUtil::ToMString(command.name), command.creator,
+                                        command.syntax);
+        if (!status) {
+            ShowError(QStringLiteral("Failed to register '%1' command: %2")
+                          .arg(command.name, ErrorText(status)));
+            break;
+        }
+    }
+    return status;
+}
+
+// vxNbDrawCtx and then vxNbTransformCtx register here, through
+// MFnPlugin::registerContextCommand, with the tool contexts; failures show
+// "Failed to register '<name>' contextCommand: <host error>".
+MStatus Registration::RegisterContextCommands(MFnPlugin&, MStatus& status)
+{
+    status = MStatus::kSuccess;
+    return status;
+}
+
+MStatus Registration::RegisterDataTypes(MFnPlugin& plugin, MStatus& status)
+{
+    status = plugin.registerData(BaseNodeLayerData::GetTypeName(), BaseNodeLayerData::GetTypeID(),
+                                 &BaseNodeLayerData::Creator, MPxData::kData);
+    if (!status)
+        ShowError(QStringLiteral("Could not register '%1")
+                      .arg(MayaUtil::ToQString(BaseNodeLayerData::GetTypeName())));
+    return status;
+}
+
+// The node's Viewport 2.0 draw override registers after the node, for the
+// node's classification under BaseNode::GetDrawRegistrationId(), once it is
+// built; its failure shows "Failed to register draw node override" and
+// leaves the node registered.
+MStatus Registration::RegisterNodes(MFnPlugin& plugin, MStatus& status)
+{
+    const MString classification = BaseNode::GetDrawDbClassification();
+    status = plugin.registerNode(BaseNode::GetTypeName(), BaseNode::GetTypeID(), &BaseNode::Creator,
+                                 &BaseNode::Initialize, MPxNode::kLocatorNode, &classification);
+    if (!status)
+        ShowError(QStringLiteral("Failed to register base node"));
+    return status;
+}
+
+// The draw override, once registered, goes first here ("Failed to
+// deregister base node draw override").
+MStatus Registration::DeregisterNodes(MFnPlugin& plugin, MStatus& status)
+{
+    status = plugin.deregisterNode(BaseNode::GetTypeID());
+    if (!status) {
+        ShowError(QStringLiteral("Failed to deregister base node"));
+        return status;
+    }
+    BaseNode::Cleanup();
+    return status;
+}
+
+MStatus Registration::DeregisterDataTypes(MFnPlugin& plugin, MStatus& status)
+{
+    status = plugin.deregisterData(BaseNodeLayerData::GetTypeID());
+    if (!status)
+        ShowError(QStringLiteral("Could not deregister %1")
+                      .arg(MayaUtil::ToQString(BaseNodeLayerData::GetTypeName())));
+    return status;
+}
+
+// vxNbDrawCtx and then vxNbTransformCtx deregister here once they exist;
+// failures show "Failed to deregister '<name>' contextCommand: <host error>".
+MStatus Registration::DeregisterContextCommands(MFnPlugin&, MStatus& status)
+{
+    status = MStatus::kSuccess;
+    return status;
+}
+
+MStatus Registration::DeregisterCommands(MFnPlugin& plugin, MStatus& status)
+{
+    status = MStatus::kSuccess;
+    const std::vector<CommandEntry>& commands = Commands();
+    for (auto command = commands.rbegin(); command != commands.rend(); ++command) {
+        status = plugin.deregisterCommand(MayaUtil::ToMString(command->name));
+        if (!status) {
+            ShowError(QStringLiteral("Failed to deregister '%1' command: %2")
+                          .arg(command->name, ErrorText(status)));
+            break;
+        }
+    }
+    return status;
+}

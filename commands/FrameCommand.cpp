@@ -283,6 +283,7 @@ MStatus FrameCommand::Insert(BaseNode* master)
         return MStatus::kFailure;
     layerCreated = false;
     if (master->LayerCount(camera) < 1) {
+        activeBeforeInsert.Take(*master, {camera});
         createdLayerIndex = master->InsertLayer(camera, -1, QString());
         if (createdLayerIndex < 0) {
             Logger::Error("Failed to create layer for frame");
@@ -305,6 +306,8 @@ MStatus FrameCommand::UndoInsert(BaseNode* master)
     touchedTimes.clear();
     if (layerCreated) {
         delete master->RemoveLayer(camera, createdLayerIndex);
+        // The first layer of a document makes its camera the active one.
+        activeBeforeInsert.Restore(*master);
         layerCreated = false;
     }
     RefreshTimeline(master);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commands/ActiveLayerSnapshot.h"
+
 #include <maya/MPxCommand.h>
 #include <maya/MStatus.h>
 #include <maya/MSyntax.h>
@@ -109,6 +111,8 @@ private:
     int amount = -1;
     int createdLayerIndex = -1;
     bool layerCreated = false;
+    // The active camera and layer from before an insert created a layer.
+    ActiveLayerSnapshot activeBeforeInsert;
     // Taken out by delete, cut and clear; the frames paste and duplicate
     // have yet to place.
     QList<Frame*> heldFrames;

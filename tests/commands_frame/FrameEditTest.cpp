@@ -26,6 +26,16 @@ TEST_F(FrameCommandTest, InsertAddsMissingFramesOverTheSelectionAndMayCreateALay
     EXPECT_EQ(Manager().LayerCount("top"), 0);
 }
 
+TEST_F(FrameCommandTest, UndoOfAnInsertThatMadeTheFirstLayerGivesBackTheActiveCamera)
+{
+    Manager().SetActiveCamera("side");
+    Run("vxNiblineFrame -insert top");
+    EXPECT_EQ(Manager().GetActiveCamera(), "top");
+    Run("undo");
+    EXPECT_EQ(Manager().GetActiveCamera(), "side");
+    EXPECT_EQ(Manager().TotalLayerCount(), 0);
+}
+
 TEST_F(FrameCommandTest, DuplicateCopiesThePreviousDrawingAndUndoTakesOutThatCopyOnly)
 {
     AddLayer("persp", {1, 8});

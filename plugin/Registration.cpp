@@ -2,11 +2,17 @@
 #define MNoVersionString
 #include "plugin/Registration.h"
 
+#include "commands/FrameCommand.h"
+#include "commands/LayerCommand.h"
+#include "commands/NodeCommand.h"
+#include "commands/StrokeCommand.h"
 #include "node/BaseNode.h"
+#include "node/BaseNodeDrawOverride.h"
 #include "node/BaseNodeLayerData.h"
 #include "plugin/HostCallbacks.h"
 #include "plugin/MayaUtil.h"
 
+#include <maya/MDrawRegistry.h>
 #include <maya/MFnPlugin.h>
 #include <maya/MGlobal.h>
 
@@ -23,12 +29,16 @@ struct CommandEntry
     MCreateSyntaxFunction syntax;
 };
 
-// The scripting commands in registration order: vxNiblineNode,
-// vxNiblineLayer, vxNiblineFrame, vxNiblineStroke, vxNiblineUtil, each
-// added here with its class's creator and syntax as the class is built.
+// The scripting commands in registration order; vxNiblineUtil goes last
+// once its class is built.
 const std::vector<CommandEntry>& Commands()
 {
-    static const std::vector<CommandEntry> commands;
+    static const std::vector<CommandEntry> commands = {
+        {NodeCommand::GetCommandName(), &NodeCommand::Creator, &NodeCommand::CommandSyntax},
+        {LayerCommand::GetCommandName(), &LayerCommand::Creator, &LayerCommand::CommandSyntax},
+        {FrameCommand::GetCommandName(), &FrameCommand::Creator, &FrameCommand::CommandSyntax},
+        {StrokeCommand::GetCommandName(), &StrokeCommand::Creator, &StrokeCommand::CommandSyntax},
+    };
     return commands;
 }
 
@@ -99,23 +109,32 @@ MStatus Registration::RegisterDataTypes(MFnPlugin& plugin, MStatus& status)
 }
 
 // The node's Viewport 2.0 draw override registers after the node, for the
-// node's classification under BaseNode::GetDrawRegistrationId(), once it is
-// built; its failure shows "Failed to register draw node override" and
-// leaves the node registered.
+// node's classification; its failure leaves the node registered.
 MStatus Registration::RegisterNodes(MFnPlugin& plugin, MStatus& status)
 {
     const MString classification = BaseNode::GetDrawDbClassification();
     status = plugin.registerNode(BaseNode::GetTypeName(), BaseNode::GetTypeID(), &BaseNode::Creator,
                                  &BaseNode::Initialize, MPxNode::kLocatorNode, &classification);
-    if (!status)
+    if (!status) {
         ShowError(QStringLiteral("Failed to register base node"));
+        return status;
+    }
+    status = MHWRender::MDrawRegistry::registerDrawOverrideCreator(
+        classification, BaseNode::GetDrawRegistrationId(), &BaseNodeDrawOverride::Creator);
+    if (!status)
+        ShowError(QStringLiteral("Failed to register draw node override"));
     return status;
 }
 
-// The draw override, once registered, goes first here ("Failed to
-// deregister base node draw override").
+// The draw override goes first, then the node.
 MStatus Registration::DeregisterNodes(MFnPlugin& plugin, MStatus& status)
 {
+    status = MHWRender::MDrawRegistry::deregisterDrawOverrideCreator(
+        BaseNode::GetDrawDbClassification(), BaseNode::GetDrawRegistrationId());
+    if (!status) {
+        ShowError(QStringLiteral("Failed to deregister base node draw override"));
+        return status;
+    }
     status = plugin.deregisterNode(BaseNode::GetTypeID());
     if (!status) {
         ShowError(QStringLiteral("Failed to deregister base node"));

@@ -1,8 +1,7 @@
 #pragma once
 // The plug-in's entry points run in the test's process on a batch host, as
-// the host's plug-in loading runs them, with stand-ins for the scripting
-// commands that are not built yet: each records its arguments and answers
-// the queries the menu script and the playback job make.
+// the host's plug-in loading runs them, with a stand-in for the utility
+// command, which is not built yet: it records its arguments.
 
 #include "core/CommandRegistry.h"
 #include "events/EventBus.h"
@@ -44,17 +43,10 @@ public:
         for (unsigned int i = 0; i < args.length(); ++i)
             call += " " + std::string(args.asString(i).asChar());
         Calls().push_back(call);
-        if (call.find(" -exists") != std::string::npos)
-            setResult(true);
-        else if (call.find(" -q -camera") != std::string::npos)
-            setResult("persp");
-        else if (call.find(" -q -active") != std::string::npos)
-            setResult(0);
         return MStatus::kSuccess;
     }
 };
 
-inline constexpr char NODE_COMMAND[] = "vxNiblineNode";
 inline constexpr char LAYER_COMMAND[] = "vxNiblineLayer";
 inline constexpr char UTIL_COMMAND[] = "vxNiblineUtil";
 
@@ -84,8 +76,6 @@ protected:
         const MStatus status = initializePlugin(object);
         plugin->setStage(nbhost::Plugin::Stage::Loaded);
         loaded = true;
-        AddStandIn(NODE_COMMAND, &StandInCommand<NODE_COMMAND>::Creator);
-        AddStandIn(LAYER_COMMAND, &StandInCommand<LAYER_COMMAND>::Creator);
         AddStandIn(UTIL_COMMAND, &StandInCommand<UTIL_COMMAND>::Creator);
         return status;
     }
@@ -95,10 +85,12 @@ protected:
         plugin->setStage(nbhost::Plugin::Stage::Uninitializing);
         MObject object = plugin->object();
         const MStatus status = uninitializePlugin(object);
-        for (const char* name : {NODE_COMMAND, LAYER_COMMAND, UTIL_COMMAND})
+        for (const char* name : {LAYER_COMMAND, UTIL_COMMAND})
             host().commands().deregisterCommand(name, "lifecycle test");
         // As the host does after unloading, whatever the plug-in left goes.
         nbhost::Scene::instance().reset();
+        for (const std::string& name : host().commands().namesOwnedBy(plugin->name()))
+            host().commands().deregisterCommand(name, plugin->name());
         for (MTypeId id : std::vector<MTypeId>(plugin->nodeTypes()))
             nbhost::NodeTypeRegistry::instance().deregisterPluginType(id);
         for (MTypeId id : std::vector<MTypeId>(plugin->dataTypes()))

@@ -2,6 +2,7 @@
 
 #include "model/LayerState.h"
 #include "node/FrameClipboard.h"
+#include "node/OverlayPlacement.h"
 
 #include <maya/MBoundingBox.h>
 #include <maya/MPoint.h>
@@ -24,6 +25,10 @@ class LayerManager;
 class MFnDependencyNode;
 class MSelectionList;
 class PngBuffer;
+class QImage;
+namespace MHWRender {
+class MFrameContext;
+}
 struct Stroke;
 
 // The locator through which the drawing document lives in the scene. Its
@@ -157,6 +162,20 @@ public:
     static bool IsDrawContextActive();
     static void ClearLayerManagerDialog();
 
+    // Placement of the composed image over a camera view, recomputed at
+    // every draw and read by the tools between draws.
+    void UpdateOverlayValues(const MDagPath& camera, int width, int height);
+    void UpdateOverlayPan(const MDagPath& camera, const MHWRender::MFrameContext& context);
+    void UpdateOverlayPan(const MDagPath& camera, const M3dView& view);
+    void UpdateOverlayValues(M3dView& view);
+    QPoint ScreenCoordsToTexCoords(const QPoint& p) const;
+    float TextureToScreenScale() const;
+    MPoint GetOverlayCenter() const;
+    float GetOverlayScale() const;
+    const OverlayPlacement& GetOverlayPlacement() const { return overlay; }
+    QImage* GetFinalImage(const QString& camera);
+    bool ImageUpdateRequired(const QString& camera);
+
     // At the host's quit and after the node type is withdrawn: the user
     // settings are written and the class-wide widgets go. Safe to repeat.
     static MStatus Shutdown();
@@ -202,6 +221,7 @@ private:
     QString outlineCamera;
     FrameClipboard clipboard;
     int currentFrame = 0;
+    OverlayPlacement overlay;
 
     static bool drawContextActive;
 };

@@ -1,0 +1,5 @@
+#include "node/BaseNodeUserData.h"
+
+BaseNodeUserData::BaseNodeUserData() : MUserData(false)
+{
+}

@@ -3,7 +3,6 @@
 // plug-in loading runs it, with one drawing node in the scene, and helpers
 // to lay out a document and read it back.
 
-#include "commands/FrameCommand.h"
 #include "model/Frame.h"
 #include "model/Layer.h"
 #include "model/LayerManager.h"
@@ -51,10 +50,7 @@ protected:
         plugin = std::make_shared<nbhost::Plugin>("nibline2", "", nullptr);
         ASSERT_TRUE(initializePlugin(plugin->object()));
         plugin->setStage(nbhost::Plugin::Stage::Loaded);
-        // Until the plug-in registers the command itself.
-        if (!host().commands().find(COMMAND))
-            host().commands().registerCommand(COMMAND, &FrameCommand::Creator,
-                                              &FrameCommand::CommandSyntax, "test");
+        ASSERT_TRUE(host().commands().find(COMMAND));
         ASSERT_TRUE(eval("createNode -n nibline transform; createNode -n niblineShape -p nibline vxNibline",
                          false)
                         .ok)
@@ -68,7 +64,6 @@ protected:
     {
         plugin->setStage(nbhost::Plugin::Stage::Uninitializing);
         uninitializePlugin(plugin->object());
-        host().commands().deregisterCommand(COMMAND, "test");
         nbhost::Scene::instance().reset();
         for (MTypeId id : std::vector<MTypeId>(plugin->nodeTypes()))
             nbhost::NodeTypeRegistry::instance().deregisterPluginType(id);

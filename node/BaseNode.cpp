@@ -8,6 +8,7 @@
 #include "plugin/MayaUtil.h"
 #include "plugin/Settings.h"
 #include "plugin/TimelineFrameDisplay.h"
+#include "ui/TimeControlOverlay.h"
 
 #include <maya/M3dView.h>
 #include <maya/MDoubleArray.h>
@@ -27,6 +28,7 @@
 MObject BaseNode::layerDataAttribute;
 MObject BaseNode::opacityAttribute;
 bool BaseNode::drawContextActive = false;
+QPointer<TimeControlOverlay> BaseNode::timelineOverlay;
 
 namespace {
 
@@ -75,10 +77,14 @@ MString BaseNode::GetDrawRegistrationId()
 
 MStatus BaseNode::Initialize()
 {
-    // The time slider's frame marks are made here once the timeline overlay
-    // widget exists; until then only a missing time slider is reported.
-    if (Settings::guiEnabled && !MayaUtil::GetTimeControlWidget())
-        Logger::Error("Failed to get time control widget.");
+    if (Settings::guiEnabled && !timelineOverlay) {
+        if (QWidget* slider = MayaUtil::GetTimeControlWidget()) {
+            timelineOverlay = new TimeControlOverlay(slider);
+            timelineOverlay->hide();
+        } else {
+            Logger::Error("Failed to get time control widget.");
+        }
+    }
 
     MFnTypedAttribute typed;
     layerDataAttribute = typed.create("layerData", "ld", BaseNodeLayerData::GetTypeID());
@@ -755,12 +761,18 @@ void BaseNode::UpdatePlaybackTime()
         node->OnPlaybackTimeChanged(time);
 }
 
-// A move of frames dragged on the time slider keeps the active layer as it
-// is; that move lives in the timeline overlay, so without one no move is
-// active.
+// While a range of frames is dragged on the time slider the active layer
+// keeps its current frame, and the marks preview the move.
 void BaseNode::OnPlaybackTimeChanged(int time)
 {
-    const bool moveActive = false;
+    bool moveActive = false;
+    if (timelineOverlay) {
+        timelineOverlay->UpdateMoveOffset();
+        if (timelineOverlay->HasMoveOffset()) {
+            UpdateTimeControlOverlay();
+            moveActive = true;
+        }
+    }
     WithManager([&](LayerManager& m) { m.OnPlaybackTimeChanged(time, moveActive); });
 }
 
@@ -783,11 +795,36 @@ bool BaseNode::TimeControlOverlayIsVisible(BaseNode* node)
     }
 }
 
-// The frame marks are drawn by the timeline overlay widget on the time
-// slider. That widget is not part of this build, so there is nothing to
-// show or hide yet; the refreshes are kept at every place that needs them.
 void BaseNode::UpdateTimeControlOverlay()
 {
+    BaseNode* master = GetMaster();
+    if (!master || !TimeControlOverlayIsVisible(master)) {
+        if (timelineOverlay && timelineOverlay->isVisible()) {
+            timelineOverlay->ClearFrameTimes();
+            timelineOverlay->hide();
+        }
+        return;
+    }
+    QList<int> times;
+    master->GetFrameTimes(master->GetActiveCamera(), times);
+    if (!timelineOverlay)
+        return;
+    // Preview of a range being dragged: the frames inside it move along.
+    const int offset = timelineOverlay->GetMoveOffset();
+    const MDoubleArray range = timelineOverlay->GetRangeForMoveOffset();
+    if (timelineOverlay->HasMoveOffset() && offset != 0 && range.length() == 2) {
+        for (int& t : times)
+            if (range[0] <= t && t < range[1])
+                t += offset;
+    }
+    timelineOverlay->SetFrameTimes(times);
+    if (timelineOverlay->isHidden())
+        timelineOverlay->show();
+}
+
+TimeControlOverlay* BaseNode::GetTimeControlOverlay()
+{
+    return timelineOverlay;
 }
 
 void BaseNode::SetDrawContextActive(bool active)
@@ -795,6 +832,8 @@ void BaseNode::SetDrawContextActive(bool active)
     if (active == drawContextActive)
         return;
     drawContextActive = active;
+    if (timelineOverlay)
+        timelineOverlay->SetDrawContextActive(active);
     if (Settings::timelineFrameDisplay == TIMELINE_FRAME_DISPLAY_SELECTION_OR_CONTEXT)
         UpdateTimeControlOverlay();
 }
@@ -821,6 +860,11 @@ MStatus BaseNode::Cleanup()
 
 MStatus BaseNode::ReleaseClassResources()
 {
+    if (timelineOverlay) {
+        timelineOverlay->setParent(nullptr);
+        delete timelineOverlay.data();
+    }
+    timelineOverlay = nullptr;
     Settings::WriteUserConfig();
     return MStatus::kSuccess;
 }

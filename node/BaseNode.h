@@ -15,6 +15,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -26,6 +27,7 @@ class MFnDependencyNode;
 class MSelectionList;
 class PngBuffer;
 class QImage;
+class TimeControlOverlay;
 namespace MHWRender {
 class MFrameContext;
 }
@@ -159,6 +161,8 @@ public:
     static void UpdateTimeControlOverlay();
     static bool TimeControlOverlayIsVisible(BaseNode* node);
     static void SetDrawContextActive(bool active);
+    // The frame marks on the time slider; null without a user interface.
+    static TimeControlOverlay* GetTimeControlOverlay();
     static bool IsDrawContextActive();
     static void ClearLayerManagerDialog();
 
@@ -224,4 +228,6 @@ private:
     OverlayPlacement overlay;
 
     static bool drawContextActive;
+    // Owned; guarded because the host may destroy the time slider first.
+    static QPointer<TimeControlOverlay> timelineOverlay;
 };

@@ -1,5 +1,6 @@
 #pragma once
-// The test plug-in's locator: a data value and a string.
+// The test plug-in's locator: a data value, a string, and the file-reading
+// state it saw in its post-constructor (not stored).
 
 #include <maya/MPxLocatorNode.h>
 
@@ -10,7 +11,12 @@ public:
     static const char* const kName;
     static MObject payload;
     static MObject label;
+    static MObject readState;
+
+    // Bits of readState.
+    enum ReadBits { kReading = 1, kOpening = 2, kImporting = 4, kReferencing = 8 };
 
     static void* creator() { return new TestPluginNode; }
     static MStatus initialize();
+    void postConstructor() override;
 };

@@ -137,6 +137,8 @@ MStatus CommandRunner::callDoIt(MPxCommand& command, const std::string& name,
 void CommandRunner::keepOrDestroy(std::unique_ptr<MPxCommand> command, const std::string& name,
                                   bool succeeded)
 {
+    if (succeeded && command->isUndoable())
+        ++m_changeCount;
     if (succeeded && command->isUndoable() && undoEnabled() && m_undoQueue.isRecording()) {
         const std::string label = command->commandString().asChar();
         m_undoQueue.push(std::move(command), name, label);

@@ -47,6 +47,10 @@ public:
     Value* currentResult() { return m_results.empty() ? nullptr : &m_results.back(); }
     // How many commands are running, nested.
     size_t depth() const { return m_results.size(); }
+    // How many commands changed something (succeeded and answered
+    // isUndoable), recorded for undo or not: tells scene files whether the
+    // scene has changed since it was saved.
+    unsigned long changeCount() const { return m_changeCount; }
 
     // After the host quits no command runs any more; the script that quit
     // ends quietly.
@@ -67,6 +71,7 @@ private:
     std::vector<bool> m_undoFlags;
     std::vector<Value> m_results;
     bool m_stopped = false;
+    unsigned long m_changeCount = 0;
 };
 
 } // namespace nbhost

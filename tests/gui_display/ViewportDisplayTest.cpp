@@ -1,0 +1,168 @@
+// The drawing node in the GUI host: its frames drawn over the camera view
+// at each time, captured with playblast, and the timeline marks shown and
+// hidden by the display preference.
+#include "model/Frame.h"
+#include "model/Layer.h"
+#include "model/LayerManager.h"
+#include "node/BaseNode.h"
+#include "node/BaseNodeDrawOverride.h"
+#include "node/BaseNodeLayerData.h"
+#include "plugin/HostCallbacks.h"
+#include "plugin/MayaUtil.h"
+#include "plugin/Settings.h"
+#include "ui/TimeControlOverlay.h"
+
+#include "support/GuiTestEnvironment.h"
+
+#include "scene/DataTypeRegistry.h"
+#include "scene/NodeTypeRegistry.h"
+#include "scene/Scene.h"
+
+#include <maya/MDrawRegistry.h>
+#include <maya/MFnDependencyNode.h>
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor kMarks[] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
+const int kTimes[] = {1, 5, 9};
+
+class ViewportDisplayTest : public nbtest::GuiTest
+{
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        Settings::guiEnabled = true;
+        Settings::ignore2dPanZoom = false;
+        Settings::timelineFrameDisplay = TIMELINE_FRAME_DISPLAY_ALWAYS;
+        mainWindow().resize(900, 700);
+        session().show();
+        nbhost::DataTypeRegistry::instance().registerType(
+            BaseNodeLayerData::GetTypeName().asChar(), BaseNodeLayerData::GetTypeID(),
+            &BaseNodeLayerData::Creator, MPxData::kData);
+        nbhost::NodeTypeRegistry::instance().registerPluginType(
+            BaseNode::GetTypeName().asChar(), BaseNode::GetTypeID(), &BaseNode::Creator,
+            &BaseNode::Initialize, MPxNode::kLocatorNode,
+            BaseNode::GetDrawDbClassification().asChar());
+        MHWRender::MDrawRegistry::registerDrawOverrideCreator(
+            BaseNode::GetDrawDbClassification(), BaseNode::GetDrawRegistrationId(),
+            &BaseNodeDrawOverride::Creator);
+        HostCallbacks::AddCallbacks();
+        nbtest::processEvents();
+    }
+    void TearDown() override
+    {
+        HostCallbacks::RemoveCallbacks();
+        nbhost::Scene::instance().reset();
+        MHWRender::MDrawRegistry::deregisterDrawOverrideCreator(
+            BaseNode::GetDrawDbClassification(), BaseNode::GetDrawRegistrationId());
+        nbhost::NodeTypeRegistry::instance().deregisterPluginType(BaseNode::GetTypeID());
+        nbhost::DataTypeRegistry::instance().deregisterType(BaseNodeLayerData::GetTypeID());
+        BaseNode::Cleanup();
+        Settings::guiEnabled = false;
+        GuiTest::TearDown();
+    }
+
+    // A master node with one layer on persp whose frames carry a coloured
+    // block at the left of the image's middle rows.
+    BaseNode* CreateNode()
+    {
+        EXPECT_TRUE(eval("createNode -n nibline transform; createNode -n niblineShape -p nibline vxNibline").ok)
+            << output().errors();
+        auto found = nbhost::Scene::instance().find("niblineShape");
+        BaseNode* node = found ? dynamic_cast<BaseNode*>(MFnDependencyNode(found->object()).userNode())
+                               : nullptr;
+        if (!node)
+            return nullptr;
+        Layer* layer = new Layer();
+        layer->SetName("marks");
+        for (int i = 0; i < 3; ++i) {
+            Frame* frame = layer->GetFrame(layer->AddFrame(MTime(double(kTimes[i]), MTime::uiUnit())));
+            QImage image = Frame::BlankImage();
+            for (int y = 384; y < 640; ++y)
+                for (int x = 0; x < 256; ++x)
+                    image.setPixelColor(x, y, kMarks[i]);
+            frame->SetImage(image);
+        }
+        node->InsertLayer("persp", -1, layer);
+        node->GetLayerManager()->MakeMaster();
+        node->SetActiveLayer("persp", 0, true);
+        return node;
+    }
+
+    QImage Shot(int time)
+    {
+        eval("modelPanel -e -camera persp modelPanel4");
+        const std::string base = m_dir.file("shot" + std::to_string(time));
+        EXPECT_TRUE(eval("playblast -v 0 -fo -orn 0 -p 100 -wh 300 200 -fr " + std::to_string(time) +
+                         " -f \"" + base + "\"")
+                        .ok)
+            << output().errors();
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".%04d.png", time);
+        return QImage(QString::fromStdString(base + suffix));
+    }
+
+    nbtest::TempDir m_dir{"nbdisplay"};
+};
+
+TEST_F(ViewportDisplayTest, EachTimeShowsItsFrameWhereThePlacementPutsIt)
+{
+    BaseNode* node = CreateNode();
+    ASSERT_NE(node, nullptr);
+    for (int i = 0; i < 3; ++i) {
+        const QImage image = Shot(kTimes[i]);
+        ASSERT_FALSE(image.isNull());
+        const OverlayPlacement& placement = node->GetOverlayPlacement();
+        EXPECT_EQ(placement.portWidth, 300);
+        ASSERT_GT(placement.quadSize, 100.0f);
+        // Image pixel (128, 512) in the view, and a point well outside the
+        // mark (image pixel (768, 512)).
+        const float scale = placement.TextureToScreenScale();
+        const int x = int(placement.QuadLeft() + 128 * scale);
+        const int y = image.height() - int(placement.QuadBottom() + placement.quadSize - 512 * scale);
+        EXPECT_EQ(image.pixelColor(x, y), kMarks[i]) << "time " << kTimes[i] << " at " << x << "," << y
+            << " quad " << placement.QuadLeft() << "," << placement.QuadBottom() << " size "
+            << placement.quadSize << " image " << image.width() << "x" << image.height();
+        const QPoint back = node->ScreenCoordsToTexCoords(QPoint(x, image.height() - y));
+        EXPECT_NEAR(back.x(), 128, 4);
+        EXPECT_NEAR(back.y(), 512, 4);
+        const int ox = int(placement.QuadLeft() + 768 * scale);
+        const int oy = image.height() - int(placement.QuadBottom() + placement.quadSize - 512 * scale);
+        EXPECT_NE(image.pixelColor(ox, oy), kMarks[i]);
+    }
+}
+
+TEST_F(ViewportDisplayTest, TimelineMarksFollowTheDisplayPreference)
+{
+    TimeControlOverlay* overlay = BaseNode::GetTimeControlOverlay();
+    ASSERT_NE(overlay, nullptr);
+    EXPECT_TRUE(overlay->isHidden());
+    ASSERT_NE(CreateNode(), nullptr);
+
+    BaseNode::UpdateTimeControlOverlay();
+    EXPECT_TRUE(overlay->isVisible());
+
+    Settings::timelineFrameDisplay = TIMELINE_FRAME_DISPLAY_OFF;
+    BaseNode::UpdateTimeControlOverlay();
+    EXPECT_TRUE(overlay->isHidden());
+
+    // Selection or draw tool: hidden until one of them applies.
+    Settings::timelineFrameDisplay = TIMELINE_FRAME_DISPLAY_SELECTION_OR_CONTEXT;
+    eval("select -cl");
+    BaseNode::UpdateTimeControlOverlay();
+    EXPECT_TRUE(overlay->isHidden());
+    BaseNode::SetDrawContextActive(true);
+    EXPECT_TRUE(overlay->isVisible());
+    BaseNode::SetDrawContextActive(false);
+    EXPECT_TRUE(overlay->isHidden());
+    eval("select -r nibline");
+    BaseNode::UpdateTimeControlOverlay();
+    EXPECT_TRUE(overlay->isVisible());
+}
+
+} // namespace

@@ -2,6 +2,7 @@
 
 #include "model/LayerState.h"
 #include "node/FrameClipboard.h"
+#include "node/LegacyImageQuad.h"
 #include "node/OverlayPlacement.h"
 
 #include <maya/MBoundingBox.h>
@@ -46,6 +47,10 @@ public:
     ~BaseNode() override;
 
     void postConstructor() override;
+    // Legacy viewport: the composed image over the view; style and status
+    // do not matter.
+    void draw(M3dView& view, const MDagPath& path, M3dView::DisplayStyle style,
+              M3dView::DisplayStatus status) override;
     bool isBounded() const override;
     MBoundingBox boundingBox() const override;
     bool excludeAsLocator() const override;
@@ -226,6 +231,7 @@ private:
     FrameClipboard clipboard;
     int currentFrame = 0;
     OverlayPlacement overlay;
+    LegacyImageQuad legacyQuad;
 
     static bool drawContextActive;
     // Owned; guarded because the host may destroy the time slider first.

@@ -3,6 +3,7 @@
 #include "node/BaseNode.h"
 
 #include "model/LayerManager.h"
+#include "plugin/MayaUtil.h"
 #include "plugin/Settings.h"
 
 #include <maya/M3dView.h>
@@ -63,4 +64,16 @@ QImage* BaseNode::GetFinalImage(const QString& camera)
 bool BaseNode::ImageUpdateRequired(const QString& camera)
 {
     return WithManager(false, [&](LayerManager& m) { return m.CacheUpdateRequired(camera); });
+}
+
+void BaseNode::draw(M3dView& view, const MDagPath&, M3dView::DisplayStyle, M3dView::DisplayStatus)
+{
+    MDagPath camera;
+    if (!view.getCamera(camera))
+        return;
+    const QImage* image = GetFinalImage(MayaUtil::GetCameraName(camera));
+    if (!image)
+        return;
+    UpdateOverlayValues(view);
+    legacyQuad.Draw(view, *image, overlay, GetOpacity());
 }

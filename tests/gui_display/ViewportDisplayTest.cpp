@@ -17,11 +17,14 @@
 #include "scene/DataTypeRegistry.h"
 #include "scene/NodeTypeRegistry.h"
 #include "scene/Scene.h"
+#include "ui/ControlRegistry.h"
+#include "viewport/ModelPanel.h"
 
 #include <maya/MDrawRegistry.h>
 #include <maya/MFnDependencyNode.h>
 
 #include <QImage>
+#include <QOpenGLWidget>
 
 #include <gtest/gtest.h>
 
@@ -135,6 +138,33 @@ TEST_F(ViewportDisplayTest, EachTimeShowsItsFrameWhereThePlacementPutsIt)
         const int oy = image.height() - int(placement.QuadBottom() + placement.quadSize - 512 * scale);
         EXPECT_NE(image.pixelColor(ox, oy), kMarks[i]);
     }
+}
+
+TEST_F(ViewportDisplayTest, LegacyViewShowsTheFrameOnItsQuad)
+{
+    BaseNode* node = CreateNode();
+    ASSERT_NE(node, nullptr);
+    eval("currentTime 5");
+    auto* panel = qobject_cast<nbhost::ModelPanel*>(nbhost::ControlRegistry::find("modelPanel4"));
+    ASSERT_NE(panel, nullptr);
+    eval("modelPanel -e -camera persp modelPanel4");
+    panel->setLegacy(true);
+    auto* surface = qobject_cast<QOpenGLWidget*>(panel->widget());
+    ASSERT_NE(surface, nullptr);
+    surface->update();
+    ASSERT_TRUE(nbtest::processEvents([node] { return node->GetOverlayPlacement().quadSize > 0.0f; }));
+    const QImage image = surface->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+    panel->setLegacy(false);
+    ASSERT_FALSE(image.isNull());
+
+    const OverlayPlacement& placement = node->GetOverlayPlacement();
+    EXPECT_EQ(placement.portWidth, image.width());
+    const float scale = placement.TextureToScreenScale();
+    const int x = int(placement.QuadLeft() + 128 * scale);
+    const int y = image.height() - 1 - int(placement.QuadBottom() + placement.quadSize - 512 * scale);
+    EXPECT_EQ(image.pixelColor(x, y), kMarks[1]) << x << "," << y;
+    const int ox = int(placement.QuadLeft() + 768 * scale);
+    EXPECT_NE(image.pixelColor(ox, y), kMarks[1]);
 }
 
 TEST_F(ViewportDisplayTest, TimelineMarksFollowTheDisplayPreference)

@@ -8,7 +8,6 @@
 
 TimeControlOverlay::TimeControlOverlay(QWidget* timeSlider) : QWidget(timeSlider)
 {
-    setAttribute(Qt::WA_TransparentForMouseEvents, false);
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_TranslucentBackground);
     if (timeSlider)

@@ -110,6 +110,22 @@ protected:
         return QImage(QString::fromStdString(base + suffix));
     }
 
+    // The view shows the mark's colour at image pixel (128, 512) and not at
+    // (768, 512), where the node's last placement puts them.
+    static void ExpectMark(const QImage& view, const BaseNode& node, const QColor& mark)
+    {
+        const OverlayPlacement& placement = node.GetOverlayPlacement();
+        ASSERT_EQ(placement.portWidth, view.width());
+        const float scale = placement.TextureToScreenScale();
+        const int y = view.height() - 1 - int(placement.QuadBottom() + placement.quadSize - 512 * scale);
+        const int x = int(placement.QuadLeft() + 128 * scale);
+        EXPECT_EQ(view.pixelColor(x, y), mark) << x << "," << y;
+        EXPECT_NE(view.pixelColor(int(placement.QuadLeft() + 768 * scale), y), mark);
+        const QPoint back = node.ScreenCoordsToTexCoords(QPoint(x, view.height() - 1 - y));
+        EXPECT_NEAR(back.x(), 128, 4);
+        EXPECT_NEAR(back.y(), 512, 4);
+    }
+
     nbtest::TempDir m_dir{"nbdisplay"};
 };
 
@@ -118,25 +134,9 @@ TEST_F(ViewportDisplayTest, EachTimeShowsItsFrameWhereThePlacementPutsIt)
     BaseNode* node = CreateNode();
     ASSERT_NE(node, nullptr);
     for (int i = 0; i < 3; ++i) {
-        const QImage image = Shot(kTimes[i]);
+        const QImage image = Shot(kTimes[i]).convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(image.isNull());
-        const OverlayPlacement& placement = node->GetOverlayPlacement();
-        EXPECT_EQ(placement.portWidth, 300);
-        ASSERT_GT(placement.quadSize, 100.0f);
-        // Image pixel (128, 512) in the view, and a point well outside the
-        // mark (image pixel (768, 512)).
-        const float scale = placement.TextureToScreenScale();
-        const int x = int(placement.QuadLeft() + 128 * scale);
-        const int y = image.height() - int(placement.QuadBottom() + placement.quadSize - 512 * scale);
-        EXPECT_EQ(image.pixelColor(x, y), kMarks[i]) << "time " << kTimes[i] << " at " << x << "," << y
-            << " quad " << placement.QuadLeft() << "," << placement.QuadBottom() << " size "
-            << placement.quadSize << " image " << image.width() << "x" << image.height();
-        const QPoint back = node->ScreenCoordsToTexCoords(QPoint(x, image.height() - y));
-        EXPECT_NEAR(back.x(), 128, 4);
-        EXPECT_NEAR(back.y(), 512, 4);
-        const int ox = int(placement.QuadLeft() + 768 * scale);
-        const int oy = image.height() - int(placement.QuadBottom() + placement.quadSize - 512 * scale);
-        EXPECT_NE(image.pixelColor(ox, oy), kMarks[i]);
+        ExpectMark(image, *node, kMarks[i]);
     }
 }
 
@@ -157,14 +157,7 @@ TEST_F(ViewportDisplayTest, LegacyViewShowsTheFrameOnItsQuad)
     panel->setLegacy(false);
     ASSERT_FALSE(image.isNull());
 
-    const OverlayPlacement& placement = node->GetOverlayPlacement();
-    EXPECT_EQ(placement.portWidth, image.width());
-    const float scale = placement.TextureToScreenScale();
-    const int x = int(placement.QuadLeft() + 128 * scale);
-    const int y = image.height() - 1 - int(placement.QuadBottom() + placement.quadSize - 512 * scale);
-    EXPECT_EQ(image.pixelColor(x, y), kMarks[1]) << x << "," << y;
-    const int ox = int(placement.QuadLeft() + 768 * scale);
-    EXPECT_NE(image.pixelColor(ox, y), kMarks[1]);
+    ExpectMark(image, *node, kMarks[1]);
 }
 
 TEST_F(ViewportDisplayTest, TimelineMarksFollowTheDisplayPreference)

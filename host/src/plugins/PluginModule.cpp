@@ -43,7 +43,11 @@ void* PluginModule::ownSymbol(void* handle, const char* name)
 bool PluginModule::open(const std::string& path, Entry& entry, std::string* error)
 {
     dlerror();
-    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // The module's code and constant data stay mapped after it is closed:
+    // Qt keeps process-wide caches (settings files, resources, meta types)
+    // that can still refer to a plug-in's constant strings until the process
+    // exits. Closing still withdraws everything the plug-in registered.
+    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (!handle) {
         *error = "Cannot load \"" + path + "\": " + dlError();
         return false;

@@ -241,24 +241,24 @@ void ReadBool(const QVariant& stored, bool& member)
         member = false;
 }
 
-// A damaged colour entry can decode to a colour of an unknown spec, which no
-// QColor function may even copy; its serialised form shows the spec safely.
-bool HasKnownSpec(const QVariant& stored)
+// A damaged colour entry can decode to a colour of an unknown colour model, which no
+// QColor function may even copy; its serialised form shows the model safely.
+bool HasKnownColorModel(const QVariant& stored)
 {
     if (stored.userType() != QMetaType::QColor)
         return true;
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     QMetaType::save(out, QMetaType::QColor, stored.constData());
-    const int spec = bytes.isEmpty() ? -1 : static_cast<qint8>(bytes.at(0));
-    return spec > QColor::Invalid && spec <= QColor::ExtendedRgb;
+    const int model = bytes.isEmpty() ? -1 : static_cast<qint8>(bytes.at(0));
+    return model > QColor::Invalid && model <= QColor::ExtendedRgb;
 }
 
 // A stored value that is not a valid colour keeps the current colour, so a
 // damaged file cannot leave the plug-in drawing with no colour at all.
 void ReadColor(const QVariant& stored, QColor& member)
 {
-    if (!HasKnownSpec(stored))
+    if (!HasKnownColorModel(stored))
         return;
     const QColor color = stored.value<QColor>();
     if (color.isValid())

@@ -39,7 +39,7 @@ class TempDir
 public:
     explicit TempDir(const std::string& prefix = "nbtest")
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
+        std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-" + std::string(6, 'X'))).string();
         if (!mkdtemp(pattern.data()))
             throw std::runtime_error("cannot create a temporary directory");
         m_path = pattern;

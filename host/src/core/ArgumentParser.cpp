@@ -12,28 +12,28 @@ namespace {
 
 std::string quoted(const Value& value) { return "\"" + value.asString() + "\""; }
 
-std::string flagName(const FlagSpec& spec)
+std::string flagName(const FlagDefinition& definition)
 {
-    return "-" + (spec.shortName.empty() ? spec.longName : spec.shortName);
+    return "-" + (definition.shortName.empty() ? definition.longName : definition.shortName);
 }
 
-bool alreadyUsed(const FlagSpec* spec, const ParsedArguments& out)
+bool alreadyUsed(const FlagDefinition* definition, const ParsedArguments& out)
 {
     for (const FlagUse& use : out.flagUses)
-        if (use.spec == spec)
+        if (use.definition == definition)
             return true;
     return false;
 }
 
-std::string needsMessage(const FlagSpec& spec, const std::string& given)
+std::string needsMessage(const FlagDefinition& definition, const std::string& given)
 {
-    std::string text = "Flag " + flagName(spec) + " needs ";
-    if (spec.argTypes.size() == 1) {
-        text += std::string("an argument of type ") + ArgumentConversion::typeName(spec.argTypes[0]);
+    std::string text = "Flag " + flagName(definition) + " needs ";
+    if (definition.argTypes.size() == 1) {
+        text += std::string("an argument of type ") + ArgumentConversion::typeName(definition.argTypes[0]);
     } else {
-        text += std::to_string(spec.argTypes.size()) + " arguments of types ";
-        for (size_t k = 0; k < spec.argTypes.size(); ++k)
-            text += std::string(k ? ", " : "") + ArgumentConversion::typeName(spec.argTypes[k]);
+        text += std::to_string(definition.argTypes.size()) + " arguments of types ";
+        for (size_t k = 0; k < definition.argTypes.size(); ++k)
+            text += std::string(k ? ", " : "") + ArgumentConversion::typeName(definition.argTypes[k]);
     }
     return given.empty() ? text : text + ", not " + given;
 }
@@ -91,7 +91,7 @@ bool ArgumentParser::parse(const std::vector<Value>& args, ParsedArguments& out)
 
 // A string argument may start with a dash, unless it names one of the
 // command's own flags: then the argument is missing.
-bool ArgumentParser::readArgument(const std::vector<Value>& args, size_t i, const FlagSpec& spec,
+bool ArgumentParser::readArgument(const std::vector<Value>& args, size_t i, const FlagDefinition& definition,
                                   size_t k, const ParsedArguments& out)
 {
     if (i >= args.size())
@@ -99,39 +99,39 @@ bool ArgumentParser::readArgument(const std::vector<Value>& args, size_t i, cons
     const Value& arg = args[i];
     if (isFlagToken(arg) && (out.syntax.findFlag(arg.asString()) || isModeFlag(arg.asString().substr(1), out)))
         return false;
-    return ArgumentConversion::fits(arg, spec.argTypes[k]);
+    return ArgumentConversion::fits(arg, definition.argTypes[k]);
 }
 
 bool ArgumentParser::readFlag(const std::vector<Value>& args, size_t& i, ParsedArguments& out)
 {
     const std::string token = args[i].asString();
-    const FlagSpec* spec = out.syntax.findFlag(token);
-    if (!spec) {
+    const FlagDefinition* definition = out.syntax.findFlag(token);
+    if (!definition) {
         out.error = "Invalid flag: " + token;
         return false;
     }
-    if (!spec->multiUse && alreadyUsed(spec, out)) {
-        out.error = "Flag " + flagName(*spec) + " can be used only once";
+    if (!definition->multiUse && alreadyUsed(definition, out)) {
+        out.error = "Flag " + flagName(*definition) + " can be used only once";
         return false;
     }
-    size_t wanted = spec->argTypes.size();
+    size_t wanted = definition->argTypes.size();
     bool optional = false;
     if (out.query) {
-        optional = spec->queryWithFullArgs && spec->queryArgsOptional;
-        if (!spec->queryWithFullArgs)
+        optional = definition->queryWithFullArgs && definition->queryArgsOptional;
+        if (!definition->queryWithFullArgs)
             wanted = 0;
     }
-    FlagUse use{spec, {}, static_cast<unsigned int>(i)};
+    FlagUse use{definition, {}, static_cast<unsigned int>(i)};
     ++i;
     for (size_t k = 0; k < wanted; ++k, ++i) {
-        if (readArgument(args, i, *spec, k, out)) {
+        if (readArgument(args, i, *definition, k, out)) {
             use.args.push_back(args[i]);
             continue;
         }
         if (optional && k == 0)
             break;
         const bool present = i < args.size() && !isFlagToken(args[i]);
-        out.error = needsMessage(*spec, present ? quoted(args[i]) : "");
+        out.error = needsMessage(*definition, present ? quoted(args[i]) : "");
         return false;
     }
     out.flagUses.push_back(std::move(use));

@@ -5,7 +5,7 @@
 
 namespace nbhost {
 
-struct FlagSpec;
+struct FlagDefinition;
 struct ParsedArguments;
 class Value;
 
@@ -27,7 +27,7 @@ private:
     static void findModes(const std::vector<Value>& args, ParsedArguments& out);
     static bool isModeFlag(const std::string& name, const ParsedArguments& out);
     static bool readFlag(const std::vector<Value>& args, size_t& i, ParsedArguments& out);
-    static bool readArgument(const std::vector<Value>& args, size_t i, const FlagSpec& spec,
+    static bool readArgument(const std::vector<Value>& args, size_t i, const FlagDefinition& definition,
                              size_t k, const ParsedArguments& out);
     static bool splitPositional(std::vector<Value>& positional, ParsedArguments& out);
 };

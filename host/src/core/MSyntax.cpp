@@ -32,7 +32,7 @@ MStatus MSyntax::addFlag(const char* shortName, const char* longName, MArgType a
                          MArgType argType2, MArgType argType3, MArgType argType4, MArgType argType5,
                          MArgType argType6)
 {
-    nbhost::FlagSpec flag;
+    nbhost::FlagDefinition flag;
     flag.shortName = bareName(shortName);
     flag.longName = bareName(longName);
     if (flag.shortName.empty() && flag.longName.empty())
@@ -52,7 +52,7 @@ MStatus MSyntax::addFlag(const char* shortName, const char* longName, MArgType a
 
 MStatus MSyntax::makeFlagMultiUse(const char* flagName)
 {
-    nbhost::FlagSpec* flag = m_data->findFlag(bareName(flagName));
+    nbhost::FlagDefinition* flag = m_data->findFlag(bareName(flagName));
     if (!flag)
         return MStatus::kNotFound;
     flag->multiUse = true;
@@ -61,7 +61,7 @@ MStatus MSyntax::makeFlagMultiUse(const char* flagName)
 
 MStatus MSyntax::makeFlagQueryWithFullArgs(const char* flagName, bool argsOptional)
 {
-    nbhost::FlagSpec* flag = m_data->findFlag(bareName(flagName));
+    nbhost::FlagDefinition* flag = m_data->findFlag(bareName(flagName));
     if (!flag)
         return MStatus::kNotFound;
     flag->queryWithFullArgs = true;

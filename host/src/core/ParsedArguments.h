@@ -11,7 +11,7 @@ namespace nbhost {
 // One use of a flag on a command line, with the arguments it took.
 struct FlagUse
 {
-    const FlagSpec* spec = nullptr; // points into ParsedArguments::syntax
+    const FlagDefinition* definition = nullptr; // points into ParsedArguments::syntax
     std::vector<Value> args;
     unsigned int position = 0;      // index of the flag in the argument list
 };

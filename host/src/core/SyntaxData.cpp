@@ -11,20 +11,20 @@ std::string withoutDash(const std::string& name)
 
 } // namespace
 
-const FlagSpec* SyntaxData::findFlag(const std::string& name) const
+const FlagDefinition* SyntaxData::findFlag(const std::string& name) const
 {
     const std::string bare = withoutDash(name);
     if (bare.empty())
         return nullptr;
-    for (const FlagSpec& flag : flags)
+    for (const FlagDefinition& flag : flags)
         if (flag.matches(bare))
             return &flag;
     return nullptr;
 }
 
-FlagSpec* SyntaxData::findFlag(const std::string& name)
+FlagDefinition* SyntaxData::findFlag(const std::string& name)
 {
-    return const_cast<FlagSpec*>(static_cast<const SyntaxData*>(this)->findFlag(name));
+    return const_cast<FlagDefinition*>(static_cast<const SyntaxData*>(this)->findFlag(name));
 }
 
 unsigned int SyntaxData::objectLimit() const

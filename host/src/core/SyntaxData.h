@@ -9,7 +9,7 @@
 namespace nbhost {
 
 // One flag of a command's syntax; names are kept without the dash.
-struct FlagSpec
+struct FlagDefinition
 {
     std::string shortName;
     std::string longName;
@@ -24,7 +24,7 @@ struct FlagSpec
 // What an MSyntax holds.
 struct SyntaxData
 {
-    std::vector<FlagSpec> flags;
+    std::vector<FlagDefinition> flags;
     std::vector<MSyntax::MArgType> commandArgs;
     MSyntax::MObjectFormat objectFormat = MSyntax::kNone;
     unsigned int minObjects = 0;
@@ -34,8 +34,8 @@ struct SyntaxData
     bool editEnabled = false;
 
     // Accepts the name with or without its leading dash.
-    const FlagSpec* findFlag(const std::string& name) const;
-    FlagSpec* findFlag(const std::string& name);
+    const FlagDefinition* findFlag(const std::string& name) const;
+    FlagDefinition* findFlag(const std::string& name);
     // How many objects may follow; none unless an object format was set.
     unsigned int objectLimit() const;
 };

@@ -58,7 +58,8 @@ bool FileBytes::read(const std::string& path, std::string& bytes, std::string* e
 
 bool FileBytes::write(const std::string& path, const std::string& bytes, std::string* error)
 {
-    std::string temporary = path + ".saving-XXXXXX";
+    // mkstemp replaces the last six characters with a unique suffix.
+    std::string temporary = path + ".saving-" + std::string(6, 'X');
     const int fd = mkstemp(temporary.data());
     if (fd < 0)
         return fail(error, std::string("cannot create a file there: ") + std::strerror(errno));

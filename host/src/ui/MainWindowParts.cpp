@@ -36,14 +36,15 @@ QWidget* MainWindowParts::createCentralWidget(QWidget* parent)
     if (factory())
         if (QWidget* widget = factory()(parent))
             return widget;
-    auto* placeholder = new QLabel(parent);
-    placeholder->setObjectName(QStringLiteral("centralPlaceholder"));
-    placeholder->setMinimumSize(320, 200);
-    placeholder->setAutoFillBackground(true);
-    QPalette palette = placeholder->palette();
+    // No views are installed (a host built without them): a plain grey area.
+    auto* emptyArea = new QLabel(parent);
+    emptyArea->setObjectName(QStringLiteral("centralEmptyArea"));
+    emptyArea->setMinimumSize(320, 200);
+    emptyArea->setAutoFillBackground(true);
+    QPalette palette = emptyArea->palette();
     palette.setColor(QPalette::Window, QColor(68, 68, 68));
-    placeholder->setPalette(palette);
-    return placeholder;
+    emptyArea->setPalette(palette);
+    return emptyArea;
 }
 
 void MainWindowParts::setRefreshHandler(RefreshHandler handler) { refreshHandler() = std::move(handler); }

@@ -14,7 +14,7 @@ namespace nbhost {
 // - Central area: the main window asks the central-widget factory for its
 //   central widget when it is built. Set the factory from a static
 //   initialiser of the views' code, so it is in place before any window
-//   exists. Without a factory the window shows an empty placeholder.
+//   exists. Without a factory the window shows an empty grey area.
 // - Repaints: `refresh`, time changes (scrubbing, playback, scripts) and
 //   anything else that changes what the views show call refreshViews; the
 //   views install the handler that repaints them (force: repaint now
@@ -32,7 +32,7 @@ public:
     using RefreshHandler = std::function<void(bool force)>;
 
     static void setCentralWidgetFactory(WidgetFactory factory);
-    // The factory's widget, or a placeholder when there is no factory or it
+    // The factory's widget, or an empty grey area when there is no factory or it
     // gives none.
     static QWidget* createCentralWidget(QWidget* parent);
 

@@ -1,16 +1,22 @@
 #!/bin/sh
-# Configures and builds one tree. Usage: scripts/build.sh [release|asan] 
+# Configures and builds one tree. Usage: scripts/build.sh [release|asan|fuzz]
+# The fuzz tree is built with clang and holds only the fuzz targets.
 set -e
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 KIND="${1:-release}"
 JOBS="$(nproc 2>/dev/null || echo 2)"
+TARGETS=""
 
 case "$KIND" in
     release) DIR="$ROOT/build";      FLAGS="-DCMAKE_BUILD_TYPE=RelWithDebInfo" ;;
     asan)    DIR="$ROOT/build-asan"; FLAGS="-DCMAKE_BUILD_TYPE=Debug -DNB_SANITIZE=ON -DNB_BUILD_BENCH=OFF" ;;
-    *) echo "build: unknown kind '$KIND' (release or asan)" >&2; exit 2 ;;
+    fuzz)    DIR="$ROOT/build-fuzz"; FLAGS="-DCMAKE_BUILD_TYPE=RelWithDebInfo -DNB_SANITIZE=ON -DNB_FUZZ=ON -DNB_BUILD_BENCH=OFF"
+             export CC=clang CXX=clang++
+             TARGETS="--target fuzz_layerdata_binary fuzz_layerdata_text" ;;
+    *) echo "build: unknown kind '$KIND' (release, asan or fuzz)" >&2; exit 2 ;;
 esac
 
 # shellcheck disable=SC2086
 cmake -S "$ROOT" -B "$DIR" $FLAGS >/dev/null
-cmake --build "$DIR" -j "$JOBS"
+# shellcheck disable=SC2086
+cmake --build "$DIR" -j "$JOBS" $TARGETS

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace nbhost {
 
@@ -194,16 +195,21 @@ void TimeSlider::paintTicks(QPainter& painter) const
     const double first = std::ceil(firstFrame() / minor) * minor;
     painter.setFont(font());
     const int h = height();
+    int previousLabelEnd = std::numeric_limits<int>::min();
     for (double frame = first; frame <= lastFrame(); frame += minor) {
         const int x = static_cast<int>(timeToX(frame) + 0.5);
         const bool labelled = std::fmod(frame, step) == 0.0;
         painter.setPen(kTick);
         painter.drawLine(x, h - 1, x, h - (labelled ? h / 2 : h / 5));
         if (labelled) {
-            // Right of its tick, or left of it where the slider ends.
+            // Right of its tick, or left of it where the slider ends; a
+            // label that would run into the one before it is left out.
             const QString text = frameText(frame);
             const int textWidth = painter.fontMetrics().horizontalAdvance(text);
             const int left = x + 2 + textWidth <= width() ? x + 2 : x - 2 - textWidth;
+            if (left <= previousLabelEnd)
+                continue;
+            previousLabelEnd = left + textWidth;
             painter.setPen(kLabel);
             painter.drawText(left, 0, textWidth, h / 2 + 2, Qt::AlignLeft | Qt::AlignVCenter, text);
         }

@@ -471,18 +471,24 @@ MStatus FrameCommand::UndoPaste(BaseNode* master)
 
 // --- Step --------------------------------------------------------------------
 
-// Fails, keeping no undo step, when there is no other drawing to go to.
+// Fails, keeping no undo step, when there is no other drawing to go to. The
+// drawing is found on the first run only: a redo goes back to the same time,
+// wherever the current time has gone meanwhile.
 MStatus FrameCommand::Step(BaseNode* master, bool forward)
 {
     savedPlaybackTime = MayaUtil::GetPlaybackTime();
-    const QString active = master->GetActiveCamera();
-    if (active.isEmpty())
-        return MStatus::kFailure;
-    const Frame* target =
-        forward ? master->GetNextFrame(active, true) : master->GetPreviousFrame(active, true);
-    if (!target || target->GetTimeValue() == MayaUtil::GetPlaybackTimeValue())
-        return MStatus::kFailure;
-    MayaUtil::SetPlaybackTime(target->GetTimeValue());
+    if (!prepared) {
+        const QString active = master->GetActiveCamera();
+        if (active.isEmpty())
+            return MStatus::kFailure;
+        const Frame* target =
+            forward ? master->GetNextFrame(active, true) : master->GetPreviousFrame(active, true);
+        if (!target || target->GetTimeValue() == MayaUtil::GetPlaybackTimeValue())
+            return MStatus::kFailure;
+        stepTime = target->GetTimeValue();
+        prepared = true;
+    }
+    MayaUtil::SetPlaybackTime(stepTime);
     return MStatus::kSuccess;
 }
 

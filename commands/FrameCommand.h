@@ -121,6 +121,8 @@ private:
     // Retime: the times before it; move: the times that move, in order.
     QList<int> savedFrameTimes;
     MTime savedPlaybackTime;
+    // The time a step goes to.
+    int stepTime = 0;
     // Frames a paste displaced.
     QList<Frame*> replacedFrames;
     bool prepared = false;

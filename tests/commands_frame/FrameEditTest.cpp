@@ -118,6 +118,13 @@ TEST_F(FrameCommandTest, StepsGoToTheNeighbouringDrawingOfTheActiveCameraOrFail)
     EXPECT_EQ(Now(), 8);
     Run("undo");
     EXPECT_EQ(Now(), 3);
+    // Redo goes to the drawing found by the first run, from wherever the
+    // user has moved the time since.
+    SetTime(1);
+    Run("redo");
+    EXPECT_EQ(Now(), 8);
+    Run("undo");
+    EXPECT_EQ(Now(), 1);
 
     // The named camera does not matter. A single drawing at the current
     // time, or none: nowhere to go, no undo step.

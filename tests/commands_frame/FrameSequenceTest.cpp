@@ -1,6 +1,5 @@
+#include "DocumentDigest.h"
 #include "FrameCommandTest.h"
-
-#include <QHash>
 
 namespace frametest {
 namespace {
@@ -30,29 +29,6 @@ const Edit EDITS[] = {
     {1, 0, 0, "-move 10 20 60 persp"},
 };
 
-// What the stored form holds, without its cost of encoding every drawing:
-// cameras, layers with their attributes, frame times, and a hash of each
-// drawing.
-std::string Digest(LayerManager& m)
-{
-    std::ostringstream out;
-    out << m.GetActiveCamera().toStdString() << "\n";
-    for (const QString& camera : m.GetCameras()) {
-        out << camera.toStdString() << " " << m.GetActiveLayerIndex(camera) << "\n";
-        for (Layer* layer : m.GetLayers(camera)) {
-            out << layer->GetName().toStdString() << " " << layer->IsVisible() << " "
-                << layer->GetOpacity() << " " << layer->GetState() << ":";
-            for (int i = 0; i < layer->FrameCount(); ++i) {
-                const QImage& image = layer->GetFrame(i)->GetImage();
-                out << " " << layer->GetFrame(i)->GetTimeValue() << "#"
-                    << qHashBits(image.constBits(), size_t(image.sizeInBytes()));
-            }
-            out << "\n";
-        }
-    }
-    return out.str();
-}
-
 TEST_F(FrameCommandTest, LongSequencesOfDoUndoAndRedoRestoreTheDocumentExactly)
 {
     AddLayer("top", {2, 3});
@@ -60,25 +36,26 @@ TEST_F(FrameCommandTest, LongSequencesOfDoUndoAndRedoRestoreTheDocumentExactly)
     Highlight(10, 13);
     Run("vxNiblineFrame -copy persp");
 
+    DocumentDigest digest;
     const std::string stored = Document();
-    std::vector<std::string> documents = {Digest(Manager())};
+    std::vector<std::string> documents = {digest.Of(Manager())};
     for (const Edit& edit : EDITS) {
         SetTime(edit.time);
         Highlight(edit.selStart, edit.selEnd);
         Run(std::string("vxNiblineFrame ") + edit.arguments);
-        documents.push_back(Digest(Manager()));
+        documents.push_back(digest.Of(Manager()));
     }
     Highlight(0, 0);
     const size_t count = documents.size() - 1;
     for (int round = 0; round < 2; ++round) {
         for (size_t i = count; i > 0; --i) {
             Run("undo");
-            ASSERT_EQ(Digest(Manager()), documents[i - 1]) << "undo of " << EDITS[i - 1].arguments;
+            ASSERT_EQ(digest.Of(Manager()), documents[i - 1]) << "undo of " << EDITS[i - 1].arguments;
         }
         EXPECT_TRUE(Document() == stored);
         for (size_t i = 1; i <= count; ++i) {
             Run("redo");
-            ASSERT_EQ(Digest(Manager()), documents[i]) << "redo of " << EDITS[i - 1].arguments;
+            ASSERT_EQ(digest.Of(Manager()), documents[i]) << "redo of " << EDITS[i - 1].arguments;
         }
     }
     // Half way back, to and fro, then all the way back.
@@ -86,7 +63,7 @@ TEST_F(FrameCommandTest, LongSequencesOfDoUndoAndRedoRestoreTheDocumentExactly)
     for (size_t i = 0; i < half; ++i)
         Run("undo");
     Run("redo; redo; undo; undo; undo");
-    EXPECT_EQ(Digest(Manager()), documents[count - half - 1]);
+    EXPECT_EQ(digest.Of(Manager()), documents[count - half - 1]);
     for (size_t i = count - half - 1; i > 0; --i)
         Run("undo");
     EXPECT_TRUE(Document() == stored);

@@ -7,8 +7,14 @@ void ActiveLayerSnapshot::Take(const BaseNode& node, const QStringList& cameras)
 {
     activeCamera = node.GetActiveCamera();
     activeIndices.clear();
-    for (const QString& camera : cameras)
+    unlistedCameras.clear();
+    const std::shared_ptr<LayerManager> manager = node.GetLayerManager();
+    const QStringList listed = manager ? manager->GetCameras() : QStringList();
+    for (const QString& camera : cameras) {
         activeIndices.append({camera, node.GetActiveLayerIndex(camera)});
+        if (!listed.contains(camera) && !unlistedCameras.contains(camera))
+            unlistedCameras.append(camera);
+    }
 }
 
 void ActiveLayerSnapshot::Restore(BaseNode& node) const
@@ -19,7 +25,11 @@ void ActiveLayerSnapshot::Restore(BaseNode& node) const
     // The camera may have no layers, so it is set directly: going through
     // SetActiveLayer would give it an (empty) layer list.
     const std::shared_ptr<LayerManager> manager = node.GetLayerManager();
-    if (manager && manager->GetActiveCamera() != activeCamera) {
+    if (!manager)
+        return;
+    for (const QString& camera : unlistedCameras)
+        manager->RemoveEmptyCamera(camera);
+    if (manager->GetActiveCamera() != activeCamera) {
         manager->SetActiveCamera(activeCamera);
         BaseNode::UpdateTimeControlOverlay();
         node.QueueRefresh();

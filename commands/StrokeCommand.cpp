@@ -2,6 +2,7 @@
 
 #include "model/Frame.h"
 #include "model/Layer.h"
+#include "model/LayerManager.h"
 #include "model/LayerState.h"
 #include "node/BaseNode.h"
 #include "plugin/Logger.h"
@@ -78,13 +79,11 @@ MStatus StrokeCommand::doIt(const MArgList& args)
     node = BaseNode::GetMaster();
     if (!node)
         return MStatus::kFailure;
-    // The stroke made the camera's first layer: undo gives the active layer
-    // back to the camera that had it.
-    if (layerAddedIndex >= 0 && node->LayerCount(camera) == 1) {
-        previousCamera = node->GetPreviousActiveCamera();
-        if (!previousCamera.isEmpty() && previousCamera != camera)
-            previousLayerIndex = node->GetActiveLayerIndex(previousCamera);
-    }
+    // A layer is made for a stroke only on a camera without layers, so it is
+    // then the camera's only one. Any other -layerAdded is ignored rather
+    // than have undo take out a layer the user made.
+    if (node->LayerCount(camera) != 1 || !node->LayerExists(camera, layerAddedIndex))
+        layerAddedIndex = -1;
     Layer* layer = node->GetActiveLayer(camera);
     if (frameAdded) {
         if (!layer)
@@ -107,10 +106,12 @@ MStatus StrokeCommand::undoIt()
         return MStatus::kFailure;
     if (frameAdded)
         delete master->RemoveFrame(camera, frameTime);
+    // Taking out the camera's only layer changes no other camera's active
+    // layer nor the active camera; the camera goes back to being unlisted.
     if (layerAddedIndex >= 0) {
         delete master->RemoveLayer(camera, layerAddedIndex);
-        if (previousLayerIndex >= 0)
-            master->SetActiveLayer(previousCamera, previousLayerIndex, true);
+        if (const std::shared_ptr<LayerManager> manager = master->GetLayerManager())
+            manager->RemoveEmptyCamera(camera);
     }
     return MStatus::kSuccess;
 }
@@ -121,12 +122,10 @@ MStatus StrokeCommand::redoIt()
     if (!master)
         return MStatus::kFailure;
     ReturnToStrokeTime();
-    if (layerAddedIndex >= 0) {
-        const int index = master->InsertLayer(camera, layerAddedIndex, QString());
-        if (index < 0)
-            return MStatus::kFailure;
-        master->SetActiveLayer(camera, index, true);
-    }
+    // As when the layer was first made: the camera's only layer is its
+    // active one, and the document's first layer makes its camera active.
+    if (layerAddedIndex >= 0 && master->InsertLayer(camera, layerAddedIndex, QString()) < 0)
+        return MStatus::kFailure;
     if (frameAdded && master->AddFrame(camera, frameTime) < 0)
         return MStatus::kFailure;
     return master->UndoStroke(camera, image) ? MStatus::kSuccess : MStatus::kFailure;

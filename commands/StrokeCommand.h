@@ -44,8 +44,6 @@ private:
     // The image the next undo or redo puts back.
     PngBuffer image;
     QString camera;
-    QString previousCamera;
-    int previousLayerIndex = -1;
     int layerAddedIndex = -1;
     bool frameAdded = false;
     MTime frameTime;

@@ -225,6 +225,18 @@ int LayerManager::MoveLayer(const QString& camera, int from, const QString& toCa
     return InsertLayer(toCamera, to, layer);
 }
 
+bool LayerManager::RemoveEmptyCamera(const QString& camera)
+{
+    const QList<Layer*>* layers = FindCameraList(camera);
+    if (!layers || !layers->isEmpty())
+        return false;
+    cameraLayers.remove(camera);
+    delete flattenedImages.take(camera);
+    delete composers.take(camera);
+    masterCacheUpdateQueue.removeAll(camera);
+    return true;
+}
+
 bool LayerManager::SetActiveLayer(const QString& camera, int index, bool makeCameraActive)
 {
     QList<Layer*>& layers = CameraList(camera);

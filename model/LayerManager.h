@@ -56,6 +56,10 @@ public:
     void DeleteAllLayers(bool updateDialog);
     int MoveLayer(const QString& camera, int from, int to);
     int MoveLayer(const QString& camera, int from, const QString& toCamera, int to);
+    // Takes out the entry of a camera without layers, as if it never had
+    // any: undo of a change that gave a camera its first layer. False when
+    // the camera has layers or no entry.
+    bool RemoveEmptyCamera(const QString& camera);
     bool SetActiveLayer(const QString& camera, int index, bool makeCameraActive);
     void OnFirstLayerAdded(const QString& camera);
     void OnLastLayerRemoved(const QString& camera);

@@ -29,11 +29,13 @@ TEST_F(FrameCommandTest, InsertAddsMissingFramesOverTheSelectionAndMayCreateALay
 TEST_F(FrameCommandTest, UndoOfAnInsertThatMadeTheFirstLayerGivesBackTheActiveCamera)
 {
     Manager().SetActiveCamera("side");
+    const std::string before = Document();
     Run("vxNiblineFrame -insert top");
     EXPECT_EQ(Manager().GetActiveCamera(), "top");
     Run("undo");
     EXPECT_EQ(Manager().GetActiveCamera(), "side");
     EXPECT_EQ(Manager().TotalLayerCount(), 0);
+    EXPECT_TRUE(Document() == before); // top is not listed either
 }
 
 TEST_F(FrameCommandTest, DuplicateCopiesThePreviousDrawingAndUndoTakesOutThatCopyOnly)

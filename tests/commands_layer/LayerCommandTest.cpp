@@ -191,6 +191,30 @@ TEST_F(LayerCommandTest, MovesWithinAndBetweenCameras)
     EXPECT_EQ(Document(), before);
 }
 
+// A camera given its first layer is listed in the stored document; undo
+// takes it out of the list again.
+TEST_F(LayerCommandTest, UndoGivesBackTheDocumentWhenACameraGotItsFirstLayer)
+{
+    const std::string empty = Document();
+    Run("vxNiblineLayer -add top; undo");
+    EXPECT_EQ(Document(), empty);
+
+    AddLayers("persp", {"A", "B"});
+    Manager().SetActiveLayer("persp", 1, true);
+    const std::string before = Document();
+    for (const char* command :
+         {"vxNiblineLayer -add top", "vxNiblineLayer -ins 3 side",
+          "vxNiblineLayer -newCamera front -move 1 0 persp", "vxNiblineLayer -moveAll side persp"}) {
+        Run(command);
+        const std::string after = Document();
+        Run("undo");
+        EXPECT_EQ(Document(), before) << command;
+        Run("redo");
+        EXPECT_EQ(Document(), after) << command;
+        Run("undo");
+    }
+}
+
 TEST_F(LayerCommandTest, MoveAllKeepsTheOrderAboveTheTargetLayers)
 {
     AddLayers("persp", {"A", "B", "C"});

@@ -104,6 +104,7 @@ TEST_F(StrokeCommandTest, UndoRemovesTheLayerAndFrameTheStrokeMade)
     Manager().InsertLayer("top", -1, QString("T1"));
     Manager().SetActiveLayer("top", 1, true);
     Manager().SetActiveCamera("persp");
+    const std::string before = Document();
     const std::string args = Draw(TOOL_PENCIL);
     EXPECT_EQ(args, " -la 0 -fa persp");
     Run("vxNiblineStroke" + args);
@@ -120,6 +121,21 @@ TEST_F(StrokeCommandTest, UndoRemovesTheLayerAndFrameTheStrokeMade)
     Run("undo");
     EXPECT_EQ(Manager().LayerCount("persp"), 0);
     EXPECT_EQ(Manager().GetActiveLayerIndex("top"), 1);
+    // Exactly as before: persp stays the active camera and is not listed.
+    EXPECT_EQ(Document(), before);
+}
+
+TEST_F(StrokeCommandTest, ALayerTheStrokeDidNotMakeIsNeverTakenOut)
+{
+    Manager().InsertLayer("persp", -1, QString("A"));
+    Manager().InsertLayer("persp", -1, QString("B"));
+    Manager().SetActiveLayer("persp", 1, true);
+    Run("vxNiblineStroke -la 0" + Draw(TOOL_BRUSH));
+    Run("undo");
+    EXPECT_EQ(Names("persp"), "A B");
+    Run("redo");
+    EXPECT_EQ(Names("persp"), "A B");
+    EXPECT_NE(Drawing(), 0u);
 }
 
 TEST_F(StrokeCommandTest, StaticLayerFrameIsTheStaticTime)

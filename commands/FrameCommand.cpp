@@ -13,7 +13,6 @@
 
 #include <maya/MArgDatabase.h>
 #include <maya/MArgList.h>
-#include <maya/MStringArray.h>
 
 #include <QtAlgorithms>
 
@@ -87,45 +86,15 @@ QString FrameCommand::GetCommandName()
     return Settings::FRAME_COMMAND_NAME;
 }
 
-bool FrameCommand::isUndoable() const
-{
-    return undoable;
-}
-
 // --- Parsing and dispatch ----------------------------------------------------
 
-MStatus FrameCommand::ParseArgs(const MArgList& args)
+// The first object names the camera; without one the active view's camera.
+MStatus FrameCommand::ParseFlags(const MArgDatabase& db)
 {
-    MStatus status;
-    MArgDatabase db(syntax(), args, &status);
-    if (!status)
-        return status;
-    if (!ParseCamera(db))
+    if (!ParseCamera(db, true))
         return MStatus::kFailure;
     ParseMode(db);
     return MStatus::kSuccess;
-}
-
-// The first object names the camera; without one the active view's camera.
-bool FrameCommand::ParseCamera(const MArgDatabase& db)
-{
-    MStringArray objects;
-    db.getObjects(objects);
-    if (objects.length() > 0) {
-        const QString name = MayaUtil::ToQString(objects[0]);
-        if (!MayaUtil::CameraExists(name)) {
-            Logger::Error(QStringLiteral("Camera does not exist: %1").arg(name));
-            return false;
-        }
-        camera = name;
-        return true;
-    }
-    camera = MayaUtil::GetActive3dViewCameraName();
-    if (camera.isEmpty()) {
-        Logger::Error("Camera not specified");
-        return false;
-    }
-    return true;
 }
 
 void FrameCommand::ParseMode(const MArgDatabase& db)
@@ -151,11 +120,8 @@ MStatus FrameCommand::doIt(const MArgList& args)
     const MStatus status = ParseArgs(args);
     if (!status)
         return status;
-    node = BaseNode::GetMaster();
-    if (!node && mode != Mode::Insert) {
-        Logger::Error("Node not found");
-        return MStatus::kFailure;
-    }
+    if (!FindNode() && mode != Mode::Insert)
+        return NodeNotFound();
     return redoIt();
 }
 
@@ -210,12 +176,6 @@ MStatus FrameCommand::undoIt()
 }
 
 // --- Shared steps ------------------------------------------------------------
-
-// A node deleted without undo since doIt must not be touched.
-BaseNode* FrameCommand::Node() const
-{
-    return node && BaseNode::GetAll().contains(node) ? node : nullptr;
-}
 
 bool FrameCommand::ActiveLayerLocked(BaseNode* master, const char* message) const
 {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "commands/ActiveLayerSnapshot.h"
+#include "commands/DocumentCommand.h"
 
-#include <maya/MPxCommand.h>
 #include <maya/MStatus.h>
 #include <maya/MSyntax.h>
 #include <maya/MTime.h>
@@ -15,7 +15,6 @@
 class BaseNode;
 class Frame;
 class MArgDatabase;
-class MArgList;
 
 // vxNiblineFrame: edits the drawing frames of a camera's active layer along
 // the timeline. Insert, duplicate, delete, cut, copy, paste and clear work
@@ -28,18 +27,14 @@ class MArgList;
 // retimed range, the moving times) is kept and reused by redo. Frames taken
 // out of the document belong to the command until undo or redo hands them
 // back, and are destroyed with it otherwise.
-class FrameCommand : public MPxCommand
+class FrameCommand : public DocumentCommand
 {
 public:
-    FrameCommand() = default;
     ~FrameCommand() override;
-    FrameCommand(const FrameCommand&) = delete;
-    FrameCommand& operator=(const FrameCommand&) = delete;
 
     MStatus doIt(const MArgList& args) override;
     MStatus undoIt() override;
     MStatus redoIt() override;
-    bool isUndoable() const override;
 
     static void* Creator();
     static MSyntax CommandSyntax();
@@ -62,11 +57,8 @@ private:
         Move
     };
 
-    MStatus ParseArgs(const MArgList& args);
-    bool ParseCamera(const MArgDatabase& db);
+    MStatus ParseFlags(const MArgDatabase& db) override;
     void ParseMode(const MArgDatabase& db);
-    // The node found by doIt while it is still in the scene.
-    BaseNode* Node() const;
     bool ActiveLayerLocked(BaseNode* master, const char* message) const;
     // The time slider's selection [rangeStart, rangeEnd), read on the first
     // call only.
@@ -102,12 +94,9 @@ private:
     MStatus UndoMove(BaseNode* master);
     void MoveFrames(BaseNode* master, const QList<int>& times, int64_t offset);
 
-    bool undoable = false;
-    QString camera;
     Mode mode = Mode::None;
     bool relative = false;
     bool moveToNext = false;
-    BaseNode* node = nullptr;
     int amount = -1;
     int createdLayerIndex = -1;
     bool layerCreated = false;

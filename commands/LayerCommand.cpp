@@ -10,7 +10,6 @@
 #include <maya/MArgDatabase.h>
 #include <maya/MArgList.h>
 #include <maya/MString.h>
-#include <maya/MStringArray.h>
 
 #include <QtAlgorithms>
 
@@ -97,22 +96,11 @@ QString LayerCommand::GetCommandName()
     return Settings::LAYER_COMMAND_NAME;
 }
 
-bool LayerCommand::isUndoable() const
-{
-    return undoable;
-}
-
 // --- Parsing and dispatch ----------------------------------------------------
 
-MStatus LayerCommand::ParseArgs(const MArgList& args)
+MStatus LayerCommand::ParseFlags(const MArgDatabase& db)
 {
-    MStatus status;
-    MArgDatabase db(syntax(), args, &status);
-    if (!status)
-        return status;
-    editMode = db.isEdit();
-    queryMode = db.isQuery();
-    if (!ParseCamera(db))
+    if (!ParseCamera(db, false))
         return MStatus::kFailure;
     for (int i = 0; i < MODE_FLAG_COUNT && mode == Mode::None; ++i)
         if (db.isFlagSet(MODE_FLAGS[i].shortName))
@@ -125,23 +113,6 @@ MStatus LayerCommand::ParseArgs(const MArgList& args)
         name = MayaUtil::ToQString(value);
     }
     return MStatus::kSuccess;
-}
-
-bool LayerCommand::ParseCamera(const MArgDatabase& db)
-{
-    MStringArray objects;
-    db.getObjects(objects);
-    if (objects.length() == 0) {
-        Logger::Error("Camera not specified");
-        return false;
-    }
-    const QString value = MayaUtil::ToQString(objects[0]);
-    if (!MayaUtil::CameraExists(value)) {
-        Logger::Error(QStringLiteral("Camera does not exist: %1").arg(value));
-        return false;
-    }
-    camera = value;
-    return true;
 }
 
 bool LayerCommand::ParseModeArguments(const MArgDatabase& db)
@@ -225,11 +196,8 @@ MStatus LayerCommand::doIt(const MArgList& args)
     const MStatus status = ParseArgs(args);
     if (!status)
         return status;
-    node = BaseNode::GetMaster();
-    if (!node && mode != Mode::Add && mode != Mode::Insert) {
-        Logger::Error("Node not found");
-        return MStatus::kFailure;
-    }
+    if (!FindNode() && mode != Mode::Add && mode != Mode::Insert)
+        return NodeNotFound();
     return redoIt();
 }
 
@@ -299,11 +267,6 @@ MStatus LayerCommand::undoIt()
     case Mode::EditState: return SwapState();
     default: return MStatus::kFailure;
     }
-}
-
-BaseNode* LayerCommand::Node() const
-{
-    return node && BaseNode::GetAll().contains(node) ? node : nullptr;
 }
 
 bool LayerCommand::CheckLayer(BaseNode* master, int layer) const

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "commands/ActiveLayerSnapshot.h"
+#include "commands/DocumentCommand.h"
 
-#include <maya/MPxCommand.h>
 #include <maya/MStatus.h>
 #include <maya/MSyntax.h>
 
@@ -14,7 +14,6 @@
 class BaseNode;
 class Layer;
 class MArgDatabase;
-class MArgList;
 
 // vxNiblineLayer: every layer-level change of the drawing document (add,
 // insert, delete, reorder, move between cameras, the active layer, name,
@@ -24,18 +23,14 @@ class MArgList;
 // Layers that delete and delete all take out of the document belong to the
 // command until undo gives them back; the command destroys those it still
 // holds when the host drops it.
-class LayerCommand : public MPxCommand
+class LayerCommand : public DocumentCommand
 {
 public:
-    LayerCommand() = default;
     ~LayerCommand() override;
-    LayerCommand(const LayerCommand&) = delete;
-    LayerCommand& operator=(const LayerCommand&) = delete;
 
     MStatus doIt(const MArgList& args) override;
     MStatus undoIt() override;
     MStatus redoIt() override;
-    bool isUndoable() const override;
 
     static void* Creator();
     static MSyntax CommandSyntax();
@@ -64,11 +59,8 @@ private:
         Import
     };
 
-    MStatus ParseArgs(const MArgList& args);
-    bool ParseCamera(const MArgDatabase& db);
+    MStatus ParseFlags(const MArgDatabase& db) override;
     bool ParseModeArguments(const MArgDatabase& db);
-    // The node found by doIt while it is still in the scene.
-    BaseNode* Node() const;
     bool CheckLayer(BaseNode* node, int layer) const;
     void TakeSnapshot(BaseNode* node, const QStringList& cameras);
 
@@ -96,11 +88,7 @@ private:
     MStatus Query();
 
     Mode mode = Mode::None;
-    bool editMode = false;
-    bool queryMode = false;
-    bool undoable = false;
     QString name;
-    QString camera;
     QString newCamera;
     // Insert position, destination of a move.
     int targetIndex = -1;
@@ -117,7 +105,6 @@ private:
     int movedIndex = -1;
     int movedCount = 0;
     QString importSource;
-    BaseNode* node = nullptr;
     ActiveLayerSnapshot snapshot;
     QList<Layer*> removedLayers;
 };

@@ -60,19 +60,8 @@ QString NodeCommand::GetCommandName()
     return Settings::NODE_COMMAND_NAME;
 }
 
-bool NodeCommand::isUndoable() const
+MStatus NodeCommand::ParseFlags(const MArgDatabase& db)
 {
-    return undoable;
-}
-
-MStatus NodeCommand::ParseArgs(const MArgList& args)
-{
-    MStatus status;
-    MArgDatabase db(syntax(), args, &status);
-    if (!status)
-        return status;
-    editMode = db.isEdit();
-    queryMode = db.isQuery();
     queryCamera = queryMode && db.isFlagSet(CAMERA_FLAG);
     exists = db.isFlagSet(EXISTS_FLAG);
     refresh = !exists && db.isFlagSet(REFRESH_FLAG);
@@ -80,7 +69,7 @@ MStatus NodeCommand::ParseArgs(const MArgList& args)
     layer = db.isFlagSet(LAYER_FLAG);
     if (layer) {
         if (db.isFlagSet(CAMERA_FLAG))
-            db.getFlagArgument(CAMERA_FLAG, 0, camera);
+            db.getFlagArgument(CAMERA_FLAG, 0, layerCamera);
         if (db.isFlagSet(LAYER_NAME_FLAG))
             db.getFlagArgument(LAYER_NAME_FLAG, 0, layerName);
         if (db.isFlagSet(LAYER_STATE_FLAG)) {
@@ -114,10 +103,10 @@ MStatus NodeCommand::redoIt()
             Logger::Error("Invalid query parameter");
             return MStatus::kInvalidParameter;
         }
-        BaseNode* node = BaseNode::GetMaster();
-        if (!node)
+        BaseNode* master = BaseNode::GetMaster();
+        if (!master)
             return MStatus::kFailure;
-        setResult(MayaUtil::ToMString(node->GetActiveCamera()));
+        setResult(MayaUtil::ToMString(master->GetActiveCamera()));
         return MStatus::kSuccess;
     }
     if (exists) {
@@ -125,13 +114,13 @@ MStatus NodeCommand::redoIt()
         return MStatus::kSuccess;
     }
     if (refresh || refreshGhosting) {
-        BaseNode* node = BaseNode::GetMaster();
-        if (!node)
+        BaseNode* master = BaseNode::GetMaster();
+        if (!master)
             return MStatus::kFailure;
         if (refresh)
-            node->RefreshActiveCamera();
+            master->RefreshActiveCamera();
         else
-            node->UpdateGhosting();
+            master->UpdateGhosting();
         return MStatus::kSuccess;
     }
     undoable = true;
@@ -171,39 +160,39 @@ MStatus NodeCommand::CreateNode()
         AddFirstLayer();
     MayaUtil::RefreshLayerManagerDialog();
     BaseNode::UpdateTimeControlOverlay();
-    if (BaseNode* node = BaseNode::GetMaster())
-        MayaUtil::RefreshTimeControl(node->thisMObject());
+    if (BaseNode* master = BaseNode::GetMaster())
+        MayaUtil::RefreshTimeControl(master->thisMObject());
     return status;
 }
 
 void NodeCommand::AddFirstLayer()
 {
-    BaseNode* node = BaseNode::GetMaster();
-    if (!node)
+    BaseNode* master = BaseNode::GetMaster();
+    if (!master)
         return;
-    QString name = MayaUtil::ToQString(camera);
+    QString name = MayaUtil::ToQString(layerCamera);
     if (name.isEmpty())
         name = MayaUtil::GetActive3dViewCameraName();
-    if (name.isEmpty() || node->LayerCount(name) > 0)
+    if (name.isEmpty() || master->LayerCount(name) > 0)
         return;
-    const int index = node->InsertLayer(name, -1, MayaUtil::ToQString(layerName));
+    const int index = master->InsertLayer(name, -1, MayaUtil::ToQString(layerName));
     if (index < 0)
         return;
     if (layerState >= 0)
-        node->SetLayerState(name, index, LayerState(layerState));
+        master->SetLayerState(name, index, LayerState(layerState));
     if (!frame)
         return;
     const TimeSliderRange range = TimeSliderRange::Read();
     for (int t = range.start; t < range.end; ++t)
-        node->AddFrame(name, MTime(double(t), MTime::uiUnit()));
+        master->AddFrame(name, MTime(double(t), MTime::uiUnit()));
 }
 
 void NodeCommand::LockTransformChannels()
 {
-    MFnDependencyNode node(transform);
+    MFnDependencyNode fn(transform);
     for (const char* name : TRANSFORM_CHANNELS) {
         MStatus status;
-        MPlug plug = node.findPlug(name, false, &status);
+        MPlug plug = fn.findPlug(name, false, &status);
         if (!status)
             continue;
         plug.setKeyable(false);

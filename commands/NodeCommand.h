@@ -1,8 +1,9 @@
 #pragma once
 
+#include "commands/DocumentCommand.h"
+
 #include <maya/MDagModifier.h>
 #include <maya/MObject.h>
-#include <maya/MPxCommand.h>
 #include <maya/MSelectionList.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
@@ -10,6 +11,7 @@
 
 #include <QString>
 
+class MArgDatabase;
 class MArgList;
 
 // vxNiblineNode: creates the scene's drawing node as one undoable step (a
@@ -17,24 +19,19 @@ class MArgList;
 // optionally with a first layer and empty frames over the time slider's
 // selection; answers whether the node exists and which camera is active;
 // asks the node to redraw or to rebuild its ghosts.
-class NodeCommand : public MPxCommand
+class NodeCommand : public DocumentCommand
 {
 public:
-    NodeCommand() = default;
-    NodeCommand(const NodeCommand&) = delete;
-    NodeCommand& operator=(const NodeCommand&) = delete;
-
     MStatus doIt(const MArgList& args) override;
     MStatus undoIt() override;
     MStatus redoIt() override;
-    bool isUndoable() const override;
 
     static void* Creator();
     static MSyntax CommandSyntax();
     static QString GetCommandName();
 
 private:
-    MStatus ParseArgs(const MArgList& args);
+    MStatus ParseFlags(const MArgDatabase& db) override;
     MStatus CreateNode();
     // The first layer and its frames, made on the first run only: redo
     // brings the node back with the document it had.
@@ -44,9 +41,6 @@ private:
     // Records the nodes; its undo takes them out, its redo brings them back.
     MDagModifier modifier;
     bool hasRun = false;
-    bool undoable = false;
-    bool editMode = false;
-    bool queryMode = false;
     bool exists = false;
     bool refresh = false;
     bool refreshGhosting = false;
@@ -54,7 +48,8 @@ private:
     bool frame = false;
     bool queryCamera = false;
     MString layerName;
-    MString camera;
+    // -camera: the camera of the first layer.
+    MString layerCamera;
     int layerState = -1;
     MObject transform;
     MSelectionList savedSelection;

@@ -5,13 +5,11 @@
 #include "model/LayerManager.h"
 #include "model/LayerState.h"
 #include "node/BaseNode.h"
-#include "plugin/Logger.h"
 #include "plugin/MayaUtil.h"
 #include "plugin/Settings.h"
 
 #include <maya/MArgDatabase.h>
 #include <maya/MArgList.h>
-#include <maya/MStringArray.h>
 
 namespace {
 
@@ -42,29 +40,10 @@ QString StrokeCommand::GetCommandName()
     return Settings::STROKE_COMMAND_NAME;
 }
 
-bool StrokeCommand::isUndoable() const
+MStatus StrokeCommand::ParseFlags(const MArgDatabase& db)
 {
-    return true;
-}
-
-MStatus StrokeCommand::ParseArgs(const MArgList& args)
-{
-    MStatus status;
-    MArgDatabase db(syntax(), args, &status);
-    if (!status)
-        return status;
-    MStringArray objects;
-    db.getObjects(objects);
-    if (objects.length() == 0) {
-        Logger::Error("Camera not specified");
+    if (!ParseCamera(db, false))
         return MStatus::kFailure;
-    }
-    const QString name = MayaUtil::ToQString(objects[0]);
-    if (!MayaUtil::CameraExists(name)) {
-        Logger::Error(QStringLiteral("Camera does not exist: %1").arg(name));
-        return MStatus::kFailure;
-    }
-    camera = name;
     if (db.isFlagSet(LAYER_ADDED_FLAG))
         db.getFlagArgument(LAYER_ADDED_FLAG, 0, layerAddedIndex);
     frameAdded = db.isFlagSet(FRAME_ADDED_FLAG);
@@ -76,8 +55,7 @@ MStatus StrokeCommand::doIt(const MArgList& args)
     const MStatus status = ParseArgs(args);
     if (!status)
         return status;
-    node = BaseNode::GetMaster();
-    if (!node)
+    if (!FindNode())
         return MStatus::kFailure;
     // A layer is made for a stroke only on a camera without layers, so it is
     // then the camera's only one. Any other -layerAdded is ignored rather
@@ -129,11 +107,6 @@ MStatus StrokeCommand::redoIt()
     if (frameAdded && master->AddFrame(camera, frameTime) < 0)
         return MStatus::kFailure;
     return master->UndoStroke(camera, image) ? MStatus::kSuccess : MStatus::kFailure;
-}
-
-BaseNode* StrokeCommand::Node() const
-{
-    return node && BaseNode::GetAll().contains(node) ? node : nullptr;
 }
 
 void StrokeCommand::ReturnToStrokeTime() const

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "commands/DocumentCommand.h"
 #include "model/PngBuffer.h"
 
-#include <maya/MPxCommand.h>
 #include <maya/MStatus.h>
 #include <maya/MSyntax.h>
 #include <maya/MTime.h>
 
 #include <QString>
 
-class BaseNode;
+class MArgDatabase;
 class MArgList;
 
 // vxNiblineStroke: commits the active stroke into the current frame of a
@@ -17,36 +17,30 @@ class MArgList;
 // the stroke is kept as PNG and swapped with the frame's image on each undo
 // and redo. A layer or frame made for the stroke (-layerAdded,
 // -frameAdded) is taken out by undo and made again by redo.
-class StrokeCommand : public MPxCommand
+class StrokeCommand : public DocumentCommand
 {
 public:
-    StrokeCommand() = default;
-    StrokeCommand(const StrokeCommand&) = delete;
-    StrokeCommand& operator=(const StrokeCommand&) = delete;
+    // Every stroke is one undo step.
+    StrokeCommand() { undoable = true; }
 
     MStatus doIt(const MArgList& args) override;
     MStatus undoIt() override;
     MStatus redoIt() override;
-    bool isUndoable() const override;
 
     static void* Creator();
     static MSyntax CommandSyntax();
     static QString GetCommandName();
 
 private:
-    MStatus ParseArgs(const MArgList& args);
-    // The node found by doIt while it is still in the scene.
-    BaseNode* Node() const;
+    MStatus ParseFlags(const MArgDatabase& db) override;
     // Undo and redo swap the frame the stroke went into: the time is moved
     // back to it when the user has moved it since.
     void ReturnToStrokeTime() const;
 
     // The image the next undo or redo puts back.
     PngBuffer image;
-    QString camera;
     int layerAddedIndex = -1;
     bool frameAdded = false;
     MTime frameTime;
     MTime strokeTime;
-    BaseNode* node = nullptr;
 };

@@ -105,6 +105,12 @@ TEST_F(LayerManagerTest, RemoveLayers)
     EXPECT_EQ(manager.LayerCount("top"), 0);
     EXPECT_EQ(manager.GetFlattenedImage("top"), nullptr);
     EXPECT_TRUE(manager.GetCameras().contains("top"));
+    // Only a camera without layers can be dropped from the document.
+    manager.InsertLayer("side", -1, QString("S"));
+    EXPECT_FALSE(manager.RemoveEmptyCamera("side"));
+    EXPECT_FALSE(manager.RemoveEmptyCamera("nowhere"));
+    EXPECT_TRUE(manager.RemoveEmptyCamera("top"));
+    EXPECT_EQ(manager.GetCameras(), QStringList({"side"}));
 
     manager.InsertLayer("persp", -1, QString("P1"));
     manager.InsertLayer("persp", -1, QString("P2"));

@@ -302,7 +302,9 @@ Layer* LayerManager::GetLayer(const QString& camera, int index) const
 
 QList<Layer*> LayerManager::GetLayers(const QString& camera)
 {
-    return CameraList(camera);
+    // Asking about a camera must not list it in the document.
+    const QList<Layer*>* layers = FindCameraList(camera);
+    return layers ? *layers : QList<Layer*>();
 }
 
 int LayerManager::GetActiveLayerIndex(const QString& camera) const
@@ -662,7 +664,7 @@ bool LayerManager::CacheUpdateRequired(const QString& camera)
         return true;
     if (fullCacheUpdate || MasterCacheUpdateRequired(camera))
         return true;
-    for (const Layer* layer : CameraList(camera))
+    for (const Layer* layer : GetLayers(camera))
         if (layer->CacheUpdateRequired())
             return true;
     return false;

@@ -187,6 +187,8 @@ TEST_F(LayerManagerTest, AttributesAndFramesOfMissingLayersAreNeutral)
     manager.SetLayerVisible("top", 0, false);
     manager.SetLayerOpacity("top", 0, 0.5f);
     manager.ForceCacheUpdate("top", 0);
+    EXPECT_TRUE(manager.GetLayers("top").isEmpty());
+    manager.CacheUpdateRequired("top");
     EXPECT_TRUE(manager.GetCameras().isEmpty());  // lookups create nothing
 
     EXPECT_EQ(manager.AddFrame("top"), -1);

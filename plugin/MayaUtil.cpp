@@ -46,7 +46,7 @@ bool ExecuteTyped(const MString& command, MCommandResult::Type type, T& result, 
 }
 
 // Every argument of a command string goes through a single multi-argument
-// QString::arg, so that a '%' inside a name is never taken as a placeholder.
+// QString::arg, so that a '%' inside a name is never taken as one of its markers.
 QString Num(int value)
 {
     return QString::number(value);
@@ -221,7 +221,7 @@ bool MayaUtil::SourceScripts()
 QString MayaUtil::ParseScript(const QString& text)
 {
     const QString menuName = EscapeString(Settings::mainMenuName);
-    const std::pair<const char*, QString> placeholders[] = {
+    const std::pair<const char*, QString> nameTokens[] = {
         {"{MAIN_MENU_NAME}", menuName},
         {"{NODE_CMD}", Settings::NODE_COMMAND_NAME},
         {"{LAYER_CMD}", Settings::LAYER_COMMAND_NAME},
@@ -239,8 +239,8 @@ QString MayaUtil::ParseScript(const QString& text)
         {"{NODE_TYPE_NAME}", Settings::NODE_TYPE_NAME},
     };
     QString script = text;
-    for (const auto& placeholder : placeholders)
-        script.replace(QLatin1String(placeholder.first), placeholder.second, Qt::CaseSensitive);
+    for (const auto& [token, name] : nameTokens)
+        script.replace(QLatin1String(token), name, Qt::CaseSensitive);
     return script;
 }
 

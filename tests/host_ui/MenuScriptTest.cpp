@@ -1,41 +1,21 @@
 #include "UiTest.h"
 
+#include "plugin/MayaUtil.h"
 #include "ui/MenuSets.h"
 
 #include <fstream>
 #include <sstream>
-#include <utility>
 
 namespace {
 
-// The plug-in's main-menu script with its placeholders replaced, in the
-// plug-in's order, by the plug-in's names.
+// The plug-in's main-menu script as the plug-in evaluates it, with its own
+// names in place of the name tokens.
 std::string menuScript()
 {
     std::ifstream file(std::string(NB_TEST_DATA_DIR) + "/../../resources/scripts/Nibline.mel");
     std::stringstream text;
     text << file.rdbuf();
-    std::string script = text.str();
-    const std::pair<const char*, const char*> names[] = {
-        {"{MAIN_MENU_NAME}", "NB2"},
-        {"{NODE_CMD}", "vxNiblineNode"},
-        {"{LAYER_CMD}", "vxNiblineLayer"},
-        {"{FRAME_CMD}", "vxNiblineFrame"},
-        {"{UTIL_CMD}", "vxNiblineUtil"},
-        {"{FUNC_CREATE_MAIN_MENU}", "vxNbCreateMainMenu"},
-        {"{FUNC_DELETE_MAIN_MENU}", "vxNbDeleteMainMenu"},
-        {"{FUNC_UPDATE_MAIN_MENU}", "vxNbUpdateMainMenu"},
-        {"{FUNC_CREATE_FLOATING_VIEWPORT}", "vxNbCreateFloatingViewport"},
-        {"{FUNC_VIEWPORT_LOOK_THROUGH}", "vxNbViewportLookThrough"},
-        {"{FUNC_VIEWPORT_CREATE_CAMERA}", "vxNbViewportCreateCamera"},
-        {"{FUNC_DELETE_ACTIVE_LAYER}", "vxNbDeleteActiveLayer"},
-        {"{FUNC_DELETE_ACTIVE_CAMERA_LAYERS}", "vxNbDeleteActiveCameraLayers"},
-        {"{FUNC_DELETE_ALL_NODES}", "vxNbDeleteAllNodes"},
-        {"{NODE_TYPE_NAME}", "vxNibline"}};
-    for (const auto& [placeholder, name] : names)
-        for (size_t at = script.find(placeholder); at != std::string::npos; at = script.find(placeholder, at))
-            script.replace(at, std::string(placeholder).size(), name);
-    return script;
+    return MayaUtil::ParseScript(QString::fromStdString(text.str())).toStdString();
 }
 
 // The menu as text: one line per item, sub-menu items indented, dividers

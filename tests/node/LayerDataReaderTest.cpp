@@ -142,7 +142,7 @@ TEST_F(LayerDataReader, TextStopsAtTheFirstBadFieldWithItsPosition)
     }
 }
 
-TEST_F(LayerDataReader, TextSkipsPlaceholdersAndUndecodableImagesAndGoesOn)
+TEST_F(LayerDataReader, TextSkipsBlankEntriesAndUndecodableImagesAndGoesOn)
 {
     const std::string text = "1 0 \"persp\" 1 \"persp\" 2 1 \"UNKNOWN\" -1 \"A\" 3 1 0.5 1 -1 \"\" 2 \"zz\" 3 \"" +
                              PngHex() + "\"";

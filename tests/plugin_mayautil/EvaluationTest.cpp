@@ -135,7 +135,7 @@ protected:
     }
 };
 
-TEST_F(MenuScriptTest, SourcingReplacesEveryPlaceholderUpToTheZeroByte)
+TEST_F(MenuScriptTest, SourcingReplacesEveryNameTokenUpToTheZeroByte)
 {
     Settings::mainMenuName = "My \"Menu\"";
     ASSERT_TRUE(MayaUtil::SourceScripts());
@@ -144,7 +144,7 @@ TEST_F(MenuScriptTest, SourcingReplacesEveryPlaceholderUpToTheZeroByte)
     EXPECT_FALSE(sourced[0].display || sourced[0].undo);
     EXPECT_EQ(sourced[0].text.find("Everything after"), std::string::npos);
 
-    EXPECT_EQ(queryString("nbTestPlaceholders()"),
+    EXPECT_EQ(queryString("nbTestNameTokens()"),
               "My \"Menu\"|vxNiblineNode|vxNiblineLayer|vxNiblineFrame|vxNiblineUtil|"
               "vxNbCreateMainMenu|vxNbDeleteMainMenu|vxNbUpdateMainMenu|vxNbCreateFloatingViewport|"
               "vxNbViewportLookThrough|vxNbViewportCreateCamera|vxNbDeleteActiveLayer|"

@@ -288,29 +288,18 @@ int BaseNode::GetActiveValue() const
 
 int BaseNode::InsertLayer(const QString& camera, int index, const QString& name)
 {
-    const int result =
-        WithManager(-1, [&](LayerManager& m) { return m.InsertLayer(camera, index, name); });
-    if (result >= 0)
-        DocumentChanged();
-    return result;
+    return ChangeDocument(-1, [&](LayerManager& m) { return m.InsertLayer(camera, index, name); });
 }
 
 int BaseNode::InsertLayer(const QString& camera, int index, Layer* layer)
 {
-    const int result =
-        WithManager(-1, [&](LayerManager& m) { return m.InsertLayer(camera, index, layer); });
-    if (result >= 0)
-        DocumentChanged();
-    return result;
+    return ChangeDocument(-1, [&](LayerManager& m) { return m.InsertLayer(camera, index, layer); });
 }
 
 Layer* BaseNode::RemoveLayer(const QString& camera, int index)
 {
-    Layer* layer = WithManager(static_cast<Layer*>(nullptr),
-                               [&](LayerManager& m) { return m.RemoveLayer(camera, index); });
-    if (layer)
-        DocumentChanged();
-    return layer;
+    return ChangeDocument(static_cast<Layer*>(nullptr),
+                          [&](LayerManager& m) { return m.RemoveLayer(camera, index); });
 }
 
 void BaseNode::RemoveAllLayers(const QString& camera, QList<Layer*>& removed)
@@ -324,20 +313,13 @@ void BaseNode::RemoveAllLayers(const QString& camera, QList<Layer*>& removed)
 
 int BaseNode::MoveLayer(const QString& camera, int from, int to)
 {
-    const int result =
-        WithManager(-1, [&](LayerManager& m) { return m.MoveLayer(camera, from, to); });
-    if (result >= 0)
-        DocumentChanged();
-    return result;
+    return ChangeDocument(-1, [&](LayerManager& m) { return m.MoveLayer(camera, from, to); });
 }
 
 int BaseNode::MoveLayer(const QString& camera, int from, const QString& toCamera, int to)
 {
-    const int result = WithManager(
+    return ChangeDocument(
         -1, [&](LayerManager& m) { return m.MoveLayer(camera, from, toCamera, to); });
-    if (result >= 0)
-        DocumentChanged();
-    return result;
 }
 
 // Ghosts belong to the active layer: with ghosting on, both the camera that
@@ -453,45 +435,29 @@ void BaseNode::ForceCacheUpdate(const QString& camera, int index)
 
 int BaseNode::AddFrame(const QString& camera)
 {
-    const int result = WithManager(-1, [&](LayerManager& m) { return m.AddFrame(camera); });
-    if (result >= 0)
-        DocumentChanged();
-    return result;
+    return ChangeDocument(-1, [&](LayerManager& m) { return m.AddFrame(camera); });
 }
 
 int BaseNode::AddFrame(const QString& camera, const MTime& time)
 {
-    const int result = WithManager(-1, [&](LayerManager& m) { return m.AddFrame(camera, time); });
-    if (result >= 0)
-        DocumentChanged();
-    return result;
+    return ChangeDocument(-1, [&](LayerManager& m) { return m.AddFrame(camera, time); });
 }
 
 int BaseNode::InsertFrame(const QString& camera, Frame* frame)
 {
-    const int result =
-        WithManager(-1, [&](LayerManager& m) { return m.InsertFrame(camera, frame); });
-    if (result >= 0)
-        DocumentChanged();
-    return result;
+    return ChangeDocument(-1, [&](LayerManager& m) { return m.InsertFrame(camera, frame); });
 }
 
 Frame* BaseNode::RemoveFrame(const QString& camera)
 {
-    Frame* frame = WithManager(static_cast<Frame*>(nullptr),
-                               [&](LayerManager& m) { return m.RemoveFrame(camera); });
-    if (frame)
-        DocumentChanged();
-    return frame;
+    return ChangeDocument(static_cast<Frame*>(nullptr),
+                          [&](LayerManager& m) { return m.RemoveFrame(camera); });
 }
 
 Frame* BaseNode::RemoveFrame(const QString& camera, const MTime& time)
 {
-    Frame* frame = WithManager(static_cast<Frame*>(nullptr),
-                               [&](LayerManager& m) { return m.RemoveFrame(camera, time); });
-    if (frame)
-        DocumentChanged();
-    return frame;
+    return ChangeDocument(static_cast<Frame*>(nullptr),
+                          [&](LayerManager& m) { return m.RemoveFrame(camera, time); });
 }
 
 Frame* BaseNode::GetPreviousFrame(const QString& camera, bool wrap) const

@@ -216,6 +216,16 @@ private:
         RefreshActiveView();
         return result;
     }
+    // Runs a change to the document's layers or frames; the overlay and the
+    // views follow when it did something (a result other than `failed`).
+    template <typename Result, typename Call>
+    Result ChangeDocument(Result failed, Call call)
+    {
+        const Result result = WithManager(failed, call);
+        if (result != failed)
+            DocumentChanged();
+        return result;
+    }
     // Overlay and refresh after a change to the document's layers or frames.
     void DocumentChanged();
 

@@ -80,6 +80,9 @@ TEST_F(WindowsAndControlsTest, ControlsGoIntoTheLayoutOfTheirParentWindow)
     EXPECT_EQ(MQtUtil::findControl("pane1"), nullptr);
     EXPECT_EQ(str("setParent -q"), "");
     EXPECT_TRUE(fails("colorSliderGrp -parent holder late"));
+    // A named parent that cannot hold controls refuses it, leaving nothing.
+    EXPECT_TRUE(fails("colorSliderGrp -parent MayaWindow stray"));
+    EXPECT_EQ(MQtUtil::findControl("stray"), nullptr);
 }
 
 // What a panel does with the host's colour picker: make it, find it, hide

@@ -85,6 +85,9 @@ TEST_F(PanelCommandsTest, BadNamesAndCamerasFailWithAMessage)
     EXPECT_NE(output().errors().find("'noSuchCamera' is not a camera"), std::string::npos);
     EXPECT_TRUE(fails("lookThroughModelPanel persp noSuchPanel"));
     EXPECT_TRUE(fails("modelPanel -parent noSuchLayout"));
+    EXPECT_TRUE(fails("modelPanel -parent MayaWindow stray"));
+    EXPECT_EQ(str("modelPanel -exists stray"), "0");
+    EXPECT_EQ(M3dView::numberOf3dViews(), 4u);
     EXPECT_TRUE(fails("modelPanel -camera defaultResolution"));
     EXPECT_TRUE(fails("modelPanel modelPanel4"));      // taken name
     EXPECT_TRUE(fails("modelPanel -q -camera noSuchPanel"));

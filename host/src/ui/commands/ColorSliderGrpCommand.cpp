@@ -5,8 +5,6 @@
 
 #include "ui/ColorSliderGroup.h"
 #include "ui/ControlRegistry.h"
-#include "ui/GuiSession.h"
-#include "ui/MainWindowParts.h"
 
 namespace nbhost {
 
@@ -84,21 +82,18 @@ void ColorSliderGrpCommand::apply(const MArgDatabase& db, ColorSliderGroup& grou
 
 MStatus ColorSliderGrpCommand::create(const MArgDatabase& db)
 {
-    const QString parentName = db.isFlagSet("-parent") ? stringFlag(db, "-parent") : MainWindowParts::currentParent();
-    if (db.isFlagSet("-parent") && !ControlRegistry::find(parentName))
-        return notFound(kName, parentName);
+    Parent parent;
+    if (!findParent(kName, db, parent))
+        return MStatus::kNotFound;
     const QString name = newName(kName, db, QStringLiteral("colorSliderGrp"));
     if (name.isEmpty())
         return MStatus::kFailure;
     auto* group = new ColorSliderGroup;
     ControlRegistry::registerControl(name, group);
     apply(db, *group);
-    if (!MainWindowParts::addToParent(parentName, group)) {
-        if (db.isFlagSet("-parent")) {
-            delete group;
-            return fail(kName, QStringLiteral("'%1' cannot hold controls.").arg(parentName));
-        }
-        GuiSession::current()->keepOrphan(group);
+    if (!placeControl(kName, group, parent)) {
+        delete group;
+        return MStatus::kFailure;
     }
     setResult(ControlRegistry::fullName(group));
     return MStatus::kSuccess;

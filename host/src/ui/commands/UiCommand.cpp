@@ -6,6 +6,7 @@
 
 #include "ui/ControlRegistry.h"
 #include "ui/GuiSession.h"
+#include "ui/MainWindowParts.h"
 
 namespace nbhost {
 
@@ -50,6 +51,29 @@ QString UiCommand::newName(const char* command, const MArgDatabase& db, const QS
         return QString();
     }
     return given;
+}
+
+bool UiCommand::findParent(const char* command, const MArgDatabase& db, Parent& parent)
+{
+    parent.named = db.isFlagSet("-parent");
+    parent.name = parent.named ? stringFlag(db, "-parent") : MainWindowParts::currentParent();
+    if (parent.named && !ControlRegistry::find(parent.name)) {
+        notFound(command, parent.name);
+        return false;
+    }
+    return true;
+}
+
+bool UiCommand::placeControl(const char* command, QWidget* control, const Parent& parent)
+{
+    if (MainWindowParts::addToParent(parent.name, control))
+        return true;
+    if (parent.named) {
+        fail(command, QStringLiteral("'%1' cannot hold controls.").arg(parent.name));
+        return false;
+    }
+    GuiSession::current()->keepOrphan(control);
+    return true;
 }
 
 QString UiCommand::stringFlag(const MArgDatabase& db, const char* flag)

@@ -5,6 +5,7 @@
 #include <QString>
 
 class MArgDatabase;
+class QWidget;
 
 namespace nbhost {
 
@@ -26,6 +27,20 @@ protected:
     // A name for a new element: the one given, which must be free, or a
     // new one from `base`. Empty after reporting a taken name.
     static QString newName(const char* command, const MArgDatabase& db, const QString& base);
+    // Where a new control goes: the control named by -parent, else the
+    // current parent (empty when there is none).
+    struct Parent
+    {
+        QString name;
+        bool named = false;
+    };
+    // False after reporting a -parent that names no control.
+    static bool findParent(const char* command, const MArgDatabase& db, Parent& parent);
+    // Adds a new control to its parent's layout. A control the current
+    // parent cannot hold is kept by the session without a parent; a named
+    // parent that cannot hold it is reported (false) and the caller drops
+    // the control.
+    static bool placeControl(const char* command, QWidget* control, const Parent& parent);
     // A string flag's argument as Qt text.
     static QString stringFlag(const MArgDatabase& db, const char* flag);
     static MString toMString(const QString& text);

@@ -3,7 +3,6 @@
 #include <maya/MArgDatabase.h>
 
 #include "ui/ControlRegistry.h"
-#include "ui/MainWindowParts.h"
 #include "viewport/ModelPanel.h"
 #include "viewport/commands/PaneLayoutCommand.h"
 
@@ -60,10 +59,9 @@ MStatus ModelPanelCommand::doIt(const MArgList& args)
 MStatus ModelPanelCommand::create(const MArgDatabase& db)
 {
     const QString camera = db.isFlagSet("-camera") ? stringFlag(db, "-camera") : QStringLiteral("persp");
-    const bool explicitParent = db.isFlagSet("-parent");
-    const QString parentName = explicitParent ? stringFlag(db, "-parent") : MainWindowParts::currentParent();
-    if (explicitParent && !ControlRegistry::find(parentName))
-        return notFound(kName, parentName);
+    Parent parent;
+    if (!findParent(kName, db, parent))
+        return MStatus::kNotFound;
     const QString name = newName(kName, db, QStringLiteral("modelPanel"));
     if (name.isEmpty())
         return MStatus::kFailure;
@@ -73,7 +71,7 @@ MStatus ModelPanelCommand::create(const MArgDatabase& db)
         return fail(kName, QStringLiteral("'%1' is not a camera.").arg(camera));
     }
     ControlRegistry::registerControl(name, panel);
-    if (!PaneLayoutCommand::place(kName, panel, parentName, explicitParent)) {
+    if (!PaneLayoutCommand::place(kName, panel, parent)) {
         delete panel;
         return MStatus::kFailure;
     }

@@ -3,7 +3,6 @@
 #include <maya/MArgDatabase.h>
 
 #include "ui/ControlRegistry.h"
-#include "ui/GuiSession.h"
 #include "ui/MainWindowParts.h"
 #include "viewport/PaneLayout.h"
 
@@ -32,20 +31,13 @@ PaneLayout* PaneLayoutCommand::find(const QString& name)
     return name.isEmpty() ? nullptr : qobject_cast<PaneLayout*>(ControlRegistry::find(name));
 }
 
-bool PaneLayoutCommand::place(const char* command, QWidget* control, const QString& parentName, bool explicitParent)
+bool PaneLayoutCommand::place(const char* command, QWidget* control, const Parent& parent)
 {
-    if (auto* panes = find(parentName)) {
+    if (auto* panes = find(parent.name)) {
         panes->addPane(control);
         return true;
     }
-    if (MainWindowParts::addToParent(parentName, control))
-        return true;
-    if (explicitParent) {
-        fail(command, QStringLiteral("'%1' cannot hold controls.").arg(parentName));
-        return false;
-    }
-    GuiSession::current()->keepOrphan(control);
-    return true;
+    return placeControl(command, control, parent);
 }
 
 MStatus PaneLayoutCommand::doIt(const MArgList& args)
@@ -86,17 +78,16 @@ MStatus PaneLayoutCommand::create(const MArgDatabase& db)
         if (!PaneLayout::parseConfiguration(text, configuration))
             return fail(kName, QStringLiteral("Unknown configuration '%1'.").arg(text));
     }
-    const bool explicitParent = db.isFlagSet("-parent");
-    const QString parentName = explicitParent ? stringFlag(db, "-parent") : MainWindowParts::currentParent();
-    if (explicitParent && !ControlRegistry::find(parentName))
-        return notFound(kName, parentName);
+    Parent parent;
+    if (!findParent(kName, db, parent))
+        return MStatus::kNotFound;
     const QString name = newName(kName, db, QStringLiteral("paneLayout"));
     if (name.isEmpty())
         return MStatus::kFailure;
     auto* panes = new PaneLayout;
     panes->setConfiguration(configuration);
     ControlRegistry::registerControl(name, panes);
-    if (!place(kName, panes, parentName, explicitParent)) {
+    if (!place(kName, panes, parent)) {
         delete panes;
         return MStatus::kFailure;
     }

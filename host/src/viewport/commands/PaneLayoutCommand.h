@@ -18,11 +18,9 @@ public:
     static MSyntax newSyntax();
     MStatus doIt(const MArgList& args) override;
 
-    // Puts a new control into a parent: a pane layout takes it as a pane,
-    // another layout adds it. `explicitParent`: the parent was named; if it
-    // cannot take the control that is an error, otherwise the control is
-    // kept without a parent.
-    static bool place(const char* command, QWidget* control, const QString& parentName, bool explicitParent);
+    // Puts a new control into its parent: a pane layout takes it as a
+    // pane, other parents as placeControl does.
+    static bool place(const char* command, QWidget* control, const Parent& parent);
 
 private:
     MStatus create(const MArgDatabase& db);

@@ -82,7 +82,7 @@ MStatus DrawOverrideRegistry::remove(const std::string& classification, const st
             continue;
         for (auto o = m_overrides.begin(); o != m_overrides.end();) {
             if (o->second.classification == classification) {
-                destroy(o->second, it->creator);
+                destroy(o->second);
                 o = m_overrides.erase(o);
             } else {
                 ++o;
@@ -112,9 +112,9 @@ const DrawOverrideRegistry::Entry* DrawOverrideRegistry::entryFor(const Node& no
     return nullptr;
 }
 
-void DrawOverrideRegistry::destroy(Override& entry, Creator creator)
+void DrawOverrideRegistry::destroy(Override& entry)
 {
-    if (codeLoaded(creator)) {
+    if (codeLoaded(entry.madeBy)) {
         delete entry.data;
         delete entry.object;
     }
@@ -136,8 +136,7 @@ void DrawOverrideRegistry::dropStale()
             ++o;
             continue;
         }
-        destroy(o->second, m_madeBy[o->first]);
-        m_madeBy.erase(o->first);
+        destroy(o->second);
         o = m_overrides.erase(o);
     }
 }
@@ -163,7 +162,7 @@ void DrawOverrideRegistry::drawNode(Node& node, const Entry& entry, const ViewPr
     if (!o.object) {
         o.object = entry.creator(object);
         o.classification = entry.classification;
-        m_madeBy[node.serial()] = entry.creator;
+        o.madeBy = entry.creator;
         if (!o.object)
             return;
     }
@@ -201,10 +200,9 @@ void DrawOverrideRegistry::markDirty(const MObject& node)
 
 void DrawOverrideRegistry::clearOverrides()
 {
-    for (auto& [serial, o] : m_overrides)
-        destroy(o, m_madeBy[serial]);
+    for (auto& entry : m_overrides)
+        destroy(entry.second);
     m_overrides.clear();
-    m_madeBy.clear();
 }
 
 } // namespace nbhost

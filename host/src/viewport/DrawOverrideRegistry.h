@@ -56,6 +56,7 @@ private:
         MHWRender::MPxDrawOverride* object = nullptr;
         MUserData* data = nullptr;
         std::string classification;
+        Creator madeBy = nullptr;
         std::string preparedFor; // view, camera and size of the last preparation
         bool dirty = true;
     };
@@ -64,13 +65,12 @@ private:
     const Entry* entryFor(const Node& node) const;
     // Deletes the override unless its plug-in's code is gone (then it is
     // only forgotten).
-    static void destroy(Override& entry, Creator creator);
+    static void destroy(Override& entry);
     void dropStale();
     void drawNode(Node& node, const Entry& entry, const ViewProjection& view, DrawableList& out);
 
     std::vector<Entry> m_entries;
     std::map<uint64_t, Override> m_overrides; // by node serial
-    std::map<uint64_t, Creator> m_madeBy;
 };
 
 } // namespace nbhost

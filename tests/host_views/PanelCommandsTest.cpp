@@ -7,6 +7,8 @@
 #include <maya/M3dView.h>
 #include <maya/MDagPath.h>
 
+#include <QAction>
+
 namespace {
 
 using viewtest::ViewTest;
@@ -38,6 +40,31 @@ TEST_F(PanelCommandsTest, MainWindowHasFourPanelsShowingPerspAlone)
     for (const char* name : {"modelPanel1", "modelPanel2", "modelPanel3", "modelPanel4"})
         EXPECT_TRUE(nbhost::ControlRegistry::find(name)->isVisible()) << name;
     EXPECT_TRUE(fails("paneLayout -e -configuration triangle viewPanes"));
+}
+
+// The panel's View menu turns the grid and the resolution gate off and on,
+// each without touching the other.
+TEST_F(PanelCommandsTest, ViewMenuTogglesGridAndGate)
+{
+    auto entry = [](const QString& label) -> QAction* {
+        for (QAction* action : persp().findChildren<QAction*>())
+            if (action->text() == label)
+                return action;
+        return nullptr;
+    };
+    QAction* grid = entry("Grid");
+    QAction* gate = entry("Resolution Gate");
+    ASSERT_NE(grid, nullptr);
+    ASSERT_NE(gate, nullptr);
+    EXPECT_TRUE(grid->isChecked() && gate->isChecked());
+    grid->trigger();
+    EXPECT_FALSE(persp().options().grid);
+    EXPECT_TRUE(persp().options().resolutionGate);
+    gate->trigger();
+    EXPECT_FALSE(persp().options().resolutionGate);
+    grid->trigger();
+    gate->trigger();
+    EXPECT_TRUE(persp().options().grid && persp().options().resolutionGate);
 }
 
 TEST_F(PanelCommandsTest, PanelsInAWindowLookThroughCameras)

@@ -77,20 +77,18 @@ void ModelPanel::buildMenu()
     }
     vp2->setChecked(true);
     m_viewMenu->addSeparator();
-    QAction* grid = m_viewMenu->addAction(tr("Grid"));
-    grid->setCheckable(true);
-    grid->setChecked(m_options.grid);
-    connect(grid, &QAction::toggled, this, [this](bool on) {
+    addOptionToggle(tr("Grid"), &ViewOptions::grid);
+    addOptionToggle(tr("Resolution Gate"), &ViewOptions::resolutionGate);
+}
+
+void ModelPanel::addOptionToggle(const QString& label, bool ViewOptions::*option)
+{
+    QAction* action = m_viewMenu->addAction(label);
+    action->setCheckable(true);
+    action->setChecked(m_options.*option);
+    connect(action, &QAction::toggled, this, [this, option](bool on) {
         ViewOptions options = m_options;
-        options.grid = on;
-        setOptions(options);
-    });
-    QAction* gate = m_viewMenu->addAction(tr("Resolution Gate"));
-    gate->setCheckable(true);
-    gate->setChecked(m_options.resolutionGate);
-    connect(gate, &QAction::toggled, this, [this](bool on) {
-        ViewOptions options = m_options;
-        options.resolutionGate = on;
+        options.*option = on;
         setOptions(options);
     });
 }

@@ -69,6 +69,8 @@ public:
 
 private:
     void buildMenu();
+    // A checkable View menu entry that turns one of the options on and off.
+    void addOptionToggle(const QString& label, bool ViewOptions::*option);
     void fillCameraMenu();
     void setPaneConfiguration(bool fourViews);
 

@@ -103,6 +103,15 @@ bool ArgumentConversion::toString(const Value& value, std::string& out)
     return true;
 }
 
+bool ArgumentConversion::toMString(const Value& value, MString& out)
+{
+    std::string text;
+    if (!toString(value, text))
+        return false;
+    out = text.c_str();
+    return true;
+}
+
 bool ArgumentConversion::fits(const Value& value, MSyntax::MArgType type)
 {
     bool b = false;

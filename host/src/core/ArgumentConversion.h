@@ -1,5 +1,6 @@
 #pragma once
 
+#include <maya/MString.h>
 #include <maya/MSyntax.h>
 
 #include <string>
@@ -20,6 +21,7 @@ public:
     static bool toUnsigned(const Value& value, unsigned int& out);
     static bool toDouble(const Value& value, double& out);
     static bool toString(const Value& value, std::string& out);
+    static bool toMString(const Value& value, MString& out);
 
     // Whether the value can be read as an argument of the syntax type.
     static bool fits(const Value& value, MSyntax::MArgType type);

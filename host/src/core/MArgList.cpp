@@ -74,15 +74,6 @@ Array readArray(const std::vector<Value>& values, unsigned int& index, MStatus* 
     return result;
 }
 
-bool toMString(const Value& value, MString& out)
-{
-    std::string text;
-    if (!ArgumentConversion::toString(value, text))
-        return false;
-    out = text.c_str();
-    return true;
-}
-
 } // namespace
 
 MArgList::MArgList() : m_values(new std::vector<Value>) {}
@@ -130,7 +121,8 @@ double MArgList::asDouble(unsigned int index, MStatus* ReturnStatus) const
 MString MArgList::asString(unsigned int index, MStatus* ReturnStatus) const
 {
     MString result;
-    report(ReturnStatus, index < m_values->size() && toMString((*m_values)[index], result));
+    report(ReturnStatus, index < m_values->size() &&
+                             ArgumentConversion::toMString((*m_values)[index], result));
     return result;
 }
 
@@ -152,7 +144,8 @@ MDoubleArray MArgList::asDoubleArray(unsigned int& index, MStatus* ReturnStatus)
 
 MStringArray MArgList::asStringArray(unsigned int& index, MStatus* ReturnStatus) const
 {
-    return readArray<MStringArray, MString>(*m_values, index, ReturnStatus, toMString);
+    return readArray<MStringArray, MString>(*m_values, index, ReturnStatus,
+                                            ArgumentConversion::toMString);
 }
 
 unsigned int MArgList::flagIndex(const char* shortFlag, const char* longFlag) const

@@ -15,15 +15,6 @@ using nbhost::Value;
 
 namespace {
 
-bool toMString(const Value& value, MString& out)
-{
-    std::string text;
-    if (!ArgumentConversion::toString(value, text))
-        return false;
-    out = text.c_str();
-    return true;
-}
-
 bool toTime(const Value& value, MTime& out)
 {
     double number = 0.0;
@@ -133,7 +124,7 @@ MStatus MArgParser::getFlagArgument(const char* flag, unsigned int index, double
 
 MStatus MArgParser::getFlagArgument(const char* flag, unsigned int index, MString& result) const
 {
-    return readValue(flagValue(*m_parsed, flag, index), result, toMString);
+    return readValue(flagValue(*m_parsed, flag, index), result, ArgumentConversion::toMString);
 }
 
 MStatus MArgParser::getFlagArgument(const char* flag, unsigned int index, MTime& result) const
@@ -195,7 +186,7 @@ MStatus MArgParser::getCommandArgument(unsigned int index, double& result) const
 
 MStatus MArgParser::getCommandArgument(unsigned int index, MString& result) const
 {
-    return readValue(commandValue(*m_parsed, index), result, toMString);
+    return readValue(commandValue(*m_parsed, index), result, ArgumentConversion::toMString);
 }
 
 MStatus MArgParser::getCommandArgument(unsigned int index, MTime& result) const
@@ -234,7 +225,7 @@ MStatus MArgParser::getObjects(MStringArray& result) const
     result.clear();
     for (const Value& object : m_parsed->objects) {
         MString text;
-        if (!toMString(object, text))
+        if (!ArgumentConversion::toMString(object, text))
             return MStatus::kInvalidParameter;
         result.append(text);
     }

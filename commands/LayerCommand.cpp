@@ -203,75 +203,80 @@ MStatus LayerCommand::doIt(const MArgList& args)
 
 MStatus LayerCommand::redoIt()
 {
-    if (editMode) {
-        if (mode != Mode::Active) {
-            Logger::Error("Invalid edit parameter");
-            return MStatus::kInvalidParameter;
-        }
-        undoable = true;
-        return SetActive();
+    if ((editMode || queryMode) && mode != Mode::Active) {
+        Logger::Error(editMode ? "Invalid edit parameter" : "Invalid query parameter");
+        return MStatus::kInvalidParameter;
     }
-    if (queryMode) {
-        if (mode != Mode::Active) {
-            Logger::Error("Invalid query parameter");
-            return MStatus::kInvalidParameter;
-        }
-        return Query();
-    }
-    switch (mode) {
-    case Mode::Count:
-    case Mode::QueryName:
-    case Mode::QueryVisibility:
-    case Mode::QueryOpacity:
-    case Mode::QueryState: return Query();
-    case Mode::None:
-    case Mode::Active:
+    if (!editMode && !queryMode && (mode == Mode::None || mode == Mode::Active)) {
         Logger::Error("Invalid command parameters");
         return MStatus::kInvalidParameter;
-    default: break;
     }
-    undoable = true;
+    // Queries change nothing and stay out of the undo queue.
+    const bool query = !editMode
+                       && (queryMode || mode == Mode::Count || mode == Mode::QueryName
+                           || mode == Mode::QueryVisibility || mode == Mode::QueryOpacity
+                           || mode == Mode::QueryState);
+    if (!query)
+        undoable = true;
+    if (mode == Mode::Import)
+        return MStatus::kSuccess; // changes nothing
+    BaseNode* master = Node();
+    if (!master)
+        return NodeMissing();
+    if (editMode)
+        return SetActive(*master);
     switch (mode) {
-    case Mode::Add: return Add();
-    case Mode::Insert: return Insert();
-    case Mode::Delete: return Delete();
-    case Mode::DeleteAll: return DeleteAll();
-    case Mode::Move: return Move();
-    case Mode::MoveAll: return MoveAll();
-    case Mode::EditName: return SwapName();
-    case Mode::EditVisibility: return SwapVisibility();
-    case Mode::EditOpacity: return SwapOpacity();
-    case Mode::EditState: return SwapState();
-    default: return MStatus::kSuccess; // import changes nothing
+    case Mode::Add: return Add(*master);
+    case Mode::Insert: return Insert(*master);
+    case Mode::Delete: return Delete(*master);
+    case Mode::DeleteAll: return DeleteAll(*master);
+    case Mode::Move: return Move(*master);
+    case Mode::MoveAll: return MoveAll(*master);
+    case Mode::EditName: return SwapName(*master);
+    case Mode::EditVisibility: return SwapVisibility(*master);
+    case Mode::EditOpacity: return SwapOpacity(*master);
+    case Mode::EditState: return SwapState(*master);
+    default: return Query(*master);
     }
 }
 
 MStatus LayerCommand::undoIt()
 {
-    BaseNode* master = Node();
     if (mode == Mode::Import)
         return MStatus::kSuccess;
+    BaseNode* master = Node();
     if (!master)
         return MStatus::kFailure;
     switch (mode) {
     case Mode::Active: snapshot.Restore(*master); return MStatus::kSuccess;
     case Mode::Add:
-    case Mode::Insert: return UndoInsert();
-    case Mode::Delete: return UndoDelete();
-    case Mode::DeleteAll: return UndoDeleteAll();
-    case Mode::Move: return UndoMove();
-    case Mode::MoveAll: return UndoMoveAll();
-    case Mode::EditName: return SwapName();
-    case Mode::EditVisibility: return SwapVisibility();
-    case Mode::EditOpacity: return SwapOpacity();
-    case Mode::EditState: return SwapState();
+    case Mode::Insert: return UndoInsert(*master);
+    case Mode::Delete: return UndoDelete(*master);
+    case Mode::DeleteAll: return UndoDeleteAll(*master);
+    case Mode::Move: return UndoMove(*master);
+    case Mode::MoveAll: return UndoMoveAll(*master);
+    case Mode::EditName: return SwapName(*master);
+    case Mode::EditVisibility: return SwapVisibility(*master);
+    case Mode::EditOpacity: return SwapOpacity(*master);
+    case Mode::EditState: return SwapState(*master);
     default: return MStatus::kFailure;
     }
 }
 
-bool LayerCommand::CheckLayer(BaseNode* master, int layer) const
+// Add and insert run without a node found by doIt and say so; the other
+// modes found one, and fail quietly when it was deleted since.
+MStatus LayerCommand::NodeMissing() const
 {
-    if (master->LayerExists(camera, layer))
+    if (mode == Mode::Add)
+        Logger::Error("Failed to add layer. Node does not exist.");
+    else if (mode == Mode::Insert)
+        Logger::Error("Failed to insert layer. Node does not exist.");
+    return MStatus::kFailure;
+}
+
+bool LayerCommand::CheckLayer(BaseNode& master, int layer) const
+{
+    if (master.LayerExists(camera, layer))
         return true;
     Logger::Error(QStringLiteral("Layer does not exist for camera (index): %1 (%2)")
                       .arg(camera)
@@ -279,175 +284,149 @@ bool LayerCommand::CheckLayer(BaseNode* master, int layer) const
     return false;
 }
 
-void LayerCommand::TakeSnapshot(BaseNode* master, const QStringList& cameras)
+void LayerCommand::TakeSnapshot(BaseNode& master, const QStringList& cameras)
 {
-    snapshot.Take(*master, QStringList(master->GetActiveCamera()) + cameras);
+    snapshot.Take(master, QStringList(master.GetActiveCamera()) + cameras);
 }
 
 // --- Active layer and queries ------------------------------------------------
 
-MStatus LayerCommand::SetActive()
+MStatus LayerCommand::SetActive(BaseNode& master)
 {
-    BaseNode* master = Node();
-    if (!master)
-        return MStatus::kFailure;
     const int layer = ToIndex(index);
     // Checked here: asking for a missing layer would leave the camera an
     // empty layer list.
     if (!CheckLayer(master, layer))
         return MStatus::kFailure;
-    if (master->GetActiveCamera() == camera && master->GetActiveLayerIndex(camera) == layer)
+    if (master.GetActiveCamera() == camera && master.GetActiveLayerIndex(camera) == layer)
         return MStatus::kFailure;
     TakeSnapshot(master, {camera});
-    if (!master->SetActiveLayer(camera, layer, true))
+    if (!master.SetActiveLayer(camera, layer, true))
         return MStatus::kFailure;
     setResult(index);
     return MStatus::kSuccess;
 }
 
-MStatus LayerCommand::Query()
+MStatus LayerCommand::Query(BaseNode& master)
 {
-    BaseNode* master = Node();
-    if (!master)
-        return MStatus::kFailure;
     const int layer = ToIndex(index);
     if (mode == Mode::Active) {
-        setResult(master->GetActiveLayerIndex(camera));
+        setResult(master.GetActiveLayerIndex(camera));
         return MStatus::kSuccess;
     }
     if (mode == Mode::Count) {
-        setResult(master->LayerCount(camera));
+        setResult(master.LayerCount(camera));
         return MStatus::kSuccess;
     }
     if (!CheckLayer(master, layer))
         return MStatus::kFailure;
     if (mode == Mode::QueryName)
-        setResult(MayaUtil::ToMString(master->GetLayerName(camera, layer)));
+        setResult(MayaUtil::ToMString(master.GetLayerName(camera, layer)));
     else if (mode == Mode::QueryVisibility)
-        setResult(master->IsLayerVisible(camera, layer));
+        setResult(master.IsLayerVisible(camera, layer));
     else if (mode == Mode::QueryOpacity)
-        setResult(double(master->GetLayerOpacity(camera, layer)));
+        setResult(double(master.GetLayerOpacity(camera, layer)));
     else
-        setResult(unsigned(master->GetLayerState(camera, layer)));
+        setResult(unsigned(master.GetLayerState(camera, layer)));
     return MStatus::kSuccess;
 }
 
 // --- Add and insert ----------------------------------------------------------
 
-MStatus LayerCommand::Add()
+MStatus LayerCommand::Add(BaseNode& master)
 {
-    if (!Node()) {
-        Logger::Error("Failed to add layer. Node does not exist.");
-        return MStatus::kFailure;
-    }
-    const MStatus status = Insert();
+    const MStatus status = Insert(master);
     if (status)
-        Node()->SetActiveLayer(camera, insertedIndex, true);
+        master.SetActiveLayer(camera, insertedIndex, true);
     return status;
 }
 
 // The snapshot is taken before the insert: a camera's first layer becomes
 // its active one, and the document's first layer makes its camera active.
-MStatus LayerCommand::Insert()
+MStatus LayerCommand::Insert(BaseNode& master)
 {
-    BaseNode* master = Node();
-    if (!master) {
-        Logger::Error("Failed to insert layer. Node does not exist.");
-        return MStatus::kFailure;
-    }
     TakeSnapshot(master, {camera});
     const int position = mode == Mode::Add ? -1 : targetIndex;
-    const int added = master->InsertLayer(camera, position, name);
+    const int added = master.InsertLayer(camera, position, name);
     if (added < 0)
         return MStatus::kFailure;
     insertedIndex = added;
     if (layerState >= 0)
-        master->SetLayerState(camera, added, LayerState(layerState));
+        master.SetLayerState(camera, added, LayerState(layerState));
     setResult(unsigned(added));
     return MStatus::kSuccess;
 }
 
-MStatus LayerCommand::UndoInsert()
+MStatus LayerCommand::UndoInsert(BaseNode& master)
 {
-    BaseNode* master = Node();
-    Layer* layer = master->RemoveLayer(camera, insertedIndex);
+    Layer* layer = master.RemoveLayer(camera, insertedIndex);
     if (!layer)
         return MStatus::kFailure;
     delete layer;
-    snapshot.Restore(*master);
+    snapshot.Restore(master);
     return MStatus::kSuccess;
 }
 
 // --- Delete ------------------------------------------------------------------
 
-MStatus LayerCommand::Delete()
+MStatus LayerCommand::Delete(BaseNode& master)
 {
-    BaseNode* master = Node();
-    if (!master)
-        return MStatus::kFailure;
     const int layer = ToIndex(index);
     if (!CheckLayer(master, layer))
         return MStatus::kFailure;
     TakeSnapshot(master, {camera});
-    Layer* removed = master->RemoveLayer(camera, layer);
+    Layer* removed = master.RemoveLayer(camera, layer);
     if (!removed)
         return MStatus::kFailure;
     removedLayers.append(removed);
     return MStatus::kSuccess;
 }
 
-MStatus LayerCommand::UndoDelete()
+MStatus LayerCommand::UndoDelete(BaseNode& master)
 {
-    BaseNode* master = Node();
-    if (removedLayers.isEmpty() || master->InsertLayer(camera, ToIndex(index), removedLayers.first()) < 0)
+    if (removedLayers.isEmpty()
+        || master.InsertLayer(camera, ToIndex(index), removedLayers.first()) < 0)
         return MStatus::kFailure;
     removedLayers.clear();
-    snapshot.Restore(*master);
+    snapshot.Restore(master);
     return MStatus::kSuccess;
 }
 
-MStatus LayerCommand::DeleteAll()
+MStatus LayerCommand::DeleteAll(BaseNode& master)
 {
-    BaseNode* master = Node();
-    if (!master)
-        return MStatus::kFailure;
     TakeSnapshot(master, {camera});
-    master->RemoveAllLayers(camera, removedLayers);
+    master.RemoveAllLayers(camera, removedLayers);
     return MStatus::kSuccess;
 }
 
 // Each layer given back leaves the list at once, so that a failure part-way
 // leaves the command owning exactly those still out of the document.
-MStatus LayerCommand::UndoDeleteAll()
+MStatus LayerCommand::UndoDeleteAll(BaseNode& master)
 {
-    BaseNode* master = Node();
     for (int i = 0; !removedLayers.isEmpty(); ++i) {
-        if (master->InsertLayer(camera, i, removedLayers.first()) < 0)
+        if (master.InsertLayer(camera, i, removedLayers.first()) < 0)
             return MStatus::kFailure;
         removedLayers.removeFirst();
     }
-    snapshot.Restore(*master);
+    snapshot.Restore(master);
     return MStatus::kSuccess;
 }
 
 // --- Moves -------------------------------------------------------------------
 
-MStatus LayerCommand::Move()
+MStatus LayerCommand::Move(BaseNode& master)
 {
-    BaseNode* master = Node();
-    if (!master)
-        return MStatus::kFailure;
     const int from = ToIndex(index);
     if (newCamera.isEmpty()) {
-        movedIndex = master->MoveLayer(camera, from, targetIndex);
+        movedIndex = master.MoveLayer(camera, from, targetIndex);
     } else {
         TakeSnapshot(master, {camera, newCamera});
-        const bool wasActive = master->GetActiveCamera() == camera
-                               && master->GetActiveLayerIndex(camera) == from;
-        movedIndex = master->MoveLayer(camera, from, newCamera, targetIndex);
+        const bool wasActive = master.GetActiveCamera() == camera
+                               && master.GetActiveLayerIndex(camera) == from;
+        movedIndex = master.MoveLayer(camera, from, newCamera, targetIndex);
         // Only a layer that did move can become the active one.
         if (movedIndex >= 0 && wasActive)
-            master->SetActiveLayer(newCamera, movedIndex, true);
+            master.SetActiveLayer(newCamera, movedIndex, true);
     }
     if (movedIndex < 0)
         return MStatus::kFailure;
@@ -455,17 +434,16 @@ MStatus LayerCommand::Move()
     return MStatus::kSuccess;
 }
 
-MStatus LayerCommand::UndoMove()
+MStatus LayerCommand::UndoMove(BaseNode& master)
 {
-    BaseNode* master = Node();
     const int from = ToIndex(index);
     int result = -1;
     if (newCamera.isEmpty()) {
-        result = master->MoveLayer(camera, movedIndex, from);
+        result = master.MoveLayer(camera, movedIndex, from);
     } else {
-        result = master->MoveLayer(newCamera, movedIndex, camera, from);
+        result = master.MoveLayer(newCamera, movedIndex, camera, from);
         if (result >= 0)
-            snapshot.Restore(*master);
+            snapshot.Restore(master);
     }
     if (result < 0)
         return MStatus::kFailure;
@@ -476,11 +454,8 @@ MStatus LayerCommand::UndoMove()
 // The layers keep their order and land above the target's own layers.
 // Everything that could refuse a single move is checked first, so the
 // command never stops half way.
-MStatus LayerCommand::MoveAll()
+MStatus LayerCommand::MoveAll(BaseNode& master)
 {
-    BaseNode* master = Node();
-    if (!master)
-        return MStatus::kFailure;
     if (!MayaUtil::CameraExists(newCamera)) {
         Logger::Error(QStringLiteral("Camera does not exist: %1").arg(newCamera));
         return MStatus::kFailure;
@@ -489,40 +464,39 @@ MStatus LayerCommand::MoveAll()
         Logger::Error(QStringLiteral("Layers are already on camera: %1").arg(camera));
         return MStatus::kFailure;
     }
-    const int count = master->LayerCount(camera);
+    const int count = master.LayerCount(camera);
     if (count == 0)
         return MStatus::kFailure;
     TakeSnapshot(master, {camera, newCamera});
-    const int sourceActive = master->GetActiveLayerIndex(camera);
-    const bool sourceWasActive = master->GetActiveCamera() == camera;
-    targetIndex = master->LayerCount(newCamera);
+    const int sourceActive = master.GetActiveLayerIndex(camera);
+    const bool sourceWasActive = master.GetActiveCamera() == camera;
+    targetIndex = master.LayerCount(newCamera);
     for (movedCount = 0; movedCount < count; ++movedCount) {
-        if (master->MoveLayer(camera, count - 1 - movedCount, newCamera, targetIndex) < 0) {
+        if (master.MoveLayer(camera, count - 1 - movedCount, newCamera, targetIndex) < 0) {
             MoveBack(master, movedCount);
-            snapshot.Restore(*master);
+            snapshot.Restore(master);
             return MStatus::kFailure;
         }
     }
     if (sourceWasActive && sourceActive >= 0)
-        master->SetActiveLayer(newCamera, targetIndex + sourceActive, true);
+        master.SetActiveLayer(newCamera, targetIndex + sourceActive, true);
     return MStatus::kSuccess;
 }
 
-MStatus LayerCommand::UndoMoveAll()
+MStatus LayerCommand::UndoMoveAll(BaseNode& master)
 {
-    BaseNode* master = Node();
-    if (master->LayerCount(newCamera) < targetIndex + movedCount)
+    if (master.LayerCount(newCamera) < targetIndex + movedCount)
         return MStatus::kFailure;
     MoveBack(master, movedCount);
-    snapshot.Restore(*master);
+    snapshot.Restore(master);
     return MStatus::kSuccess;
 }
 
-void LayerCommand::MoveBack(BaseNode* master, int count)
+void LayerCommand::MoveBack(BaseNode& master, int count)
 {
-    const int position = master->LayerCount(camera);
+    const int position = master.LayerCount(camera);
     for (int k = targetIndex + count - 1; k >= targetIndex; --k)
-        master->MoveLayer(newCamera, k, camera, position);
+        master.MoveLayer(newCamera, k, camera, position);
 }
 
 // --- Swapped attributes ------------------------------------------------------
@@ -530,42 +504,41 @@ void LayerCommand::MoveBack(BaseNode* master, int count)
 // Writes the stored value to the layer and keeps the one it replaces, so
 // that undo and redo run the same swap.
 template <typename Value, typename Get, typename Set>
-MStatus LayerCommand::Swap(Value& stored, Get get, Set set)
+MStatus LayerCommand::Swap(BaseNode& master, Value& stored, Get get, Set set)
 {
-    BaseNode* master = Node();
     const int layer = ToIndex(index);
-    if (!master || !CheckLayer(master, layer))
+    if (!CheckLayer(master, layer))
         return MStatus::kFailure;
-    const Value old = (master->*get)(camera, layer);
-    (master->*set)(camera, layer, stored);
+    const Value old = (master.*get)(camera, layer);
+    (master.*set)(camera, layer, stored);
     stored = old;
     return MStatus::kSuccess;
 }
 
-MStatus LayerCommand::SwapName()
+MStatus LayerCommand::SwapName(BaseNode& master)
 {
-    return Swap(name, &BaseNode::GetLayerName, &BaseNode::SetLayerName);
+    return Swap(master, name, &BaseNode::GetLayerName, &BaseNode::SetLayerName);
 }
 
-MStatus LayerCommand::SwapVisibility()
+MStatus LayerCommand::SwapVisibility(BaseNode& master)
 {
-    return Swap(visible, &BaseNode::IsLayerVisible, &BaseNode::SetLayerVisible);
+    return Swap(master, visible, &BaseNode::IsLayerVisible, &BaseNode::SetLayerVisible);
 }
 
-MStatus LayerCommand::SwapOpacity()
+MStatus LayerCommand::SwapOpacity(BaseNode& master)
 {
-    return Swap(opacity, &BaseNode::GetLayerOpacity, &BaseNode::SetLayerOpacity);
+    return Swap(master, opacity, &BaseNode::GetLayerOpacity, &BaseNode::SetLayerOpacity);
 }
 
 // The state argument comes first on the command line, the layer second.
-MStatus LayerCommand::SwapState()
+MStatus LayerCommand::SwapState(BaseNode& master)
 {
     if (!ValidState(state)) {
         Logger::Error(QStringLiteral("Invalid state value: %1").arg(state));
         return MStatus::kFailure;
     }
     LayerState value = LayerState(state);
-    const MStatus status = Swap(value, &BaseNode::GetLayerState, &BaseNode::SetLayerState);
+    const MStatus status = Swap(master, value, &BaseNode::GetLayerState, &BaseNode::SetLayerState);
     state = uint32_t(value);
     return status;
 }

@@ -61,31 +61,33 @@ private:
 
     MStatus ParseFlags(const MArgDatabase& db) override;
     bool ParseModeArguments(const MArgDatabase& db);
-    bool CheckLayer(BaseNode* node, int layer) const;
-    void TakeSnapshot(BaseNode* node, const QStringList& cameras);
+    // The master node the run works on is missing.
+    MStatus NodeMissing() const;
+    bool CheckLayer(BaseNode& master, int layer) const;
+    void TakeSnapshot(BaseNode& master, const QStringList& cameras);
 
-    MStatus SetActive();
-    MStatus Add();
-    MStatus Insert();
-    MStatus UndoInsert();
-    MStatus Delete();
-    MStatus UndoDelete();
-    MStatus DeleteAll();
-    MStatus UndoDeleteAll();
-    MStatus Move();
-    MStatus UndoMove();
-    MStatus MoveAll();
-    MStatus UndoMoveAll();
+    MStatus SetActive(BaseNode& master);
+    MStatus Add(BaseNode& master);
+    MStatus Insert(BaseNode& master);
+    MStatus UndoInsert(BaseNode& master);
+    MStatus Delete(BaseNode& master);
+    MStatus UndoDelete(BaseNode& master);
+    MStatus DeleteAll(BaseNode& master);
+    MStatus UndoDeleteAll(BaseNode& master);
+    MStatus Move(BaseNode& master);
+    MStatus UndoMove(BaseNode& master);
+    MStatus MoveAll(BaseNode& master);
+    MStatus UndoMoveAll(BaseNode& master);
     // Moves the top `count` layers of the target camera back into the
     // source camera, above the layers it still has.
-    void MoveBack(BaseNode* node, int count);
+    void MoveBack(BaseNode& master, int count);
     template <typename Value, typename Get, typename Set>
-    MStatus Swap(Value& stored, Get get, Set set);
-    MStatus SwapName();
-    MStatus SwapVisibility();
-    MStatus SwapOpacity();
-    MStatus SwapState();
-    MStatus Query();
+    MStatus Swap(BaseNode& master, Value& stored, Get get, Set set);
+    MStatus SwapName(BaseNode& master);
+    MStatus SwapVisibility(BaseNode& master);
+    MStatus SwapOpacity(BaseNode& master);
+    MStatus SwapState(BaseNode& master);
+    MStatus Query(BaseNode& master);
 
     Mode mode = Mode::None;
     QString name;

@@ -3,6 +3,7 @@
 // and a script without a user interface, then quits as `quit -f` does.
 #include "core/CommandRegistry.h"
 #include "core/Host.h"
+#include "script/Lexer.h"
 #include "ui/GuiSession.h"
 
 #include <QApplication>
@@ -72,17 +73,6 @@ int parse(int argc, char** argv, CommandLine& line)
     return 0;
 }
 
-std::string quoted(const std::string& text)
-{
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + "\"";
-}
-
 // Scenes are read by the `file` command; without it a scene cannot open.
 bool openScene(nbhost::Host& host, const std::string& scene)
 {
@@ -91,7 +81,7 @@ bool openScene(nbhost::Host& host, const std::string& scene)
                      scene.c_str());
         return false;
     }
-    return host.evaluate("file -open -force " + quoted(scene)).ok;
+    return host.evaluate("file -open -force " + nbhost::Lexer::quote(scene)).ok;
 }
 
 nbhost::HostOptions hostOptions(const CommandLine& line, nbhost::HostMode mode)

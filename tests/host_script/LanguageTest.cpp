@@ -1,5 +1,7 @@
 #include "ScriptFixture.h"
 
+#include "script/Lexer.h"
+
 #include <climits>
 
 namespace nbhost {
@@ -142,6 +144,9 @@ TEST_F(LanguageTest, StringEscapesAndComments)
               Value::fromString("a\tb\n\"q\"\\\r"));
     // A line break inside the quotes stays in the string.
     EXPECT_EQ(value("\"two\nlines\" + 1"), Value::fromString("two\nlines1"));
+    // Text the host quotes into the scripts it writes reads back unchanged.
+    for (const std::string text : {"", "tab\there \"q\" a\\b\r\nend; -flag", "ends in \\", "\\\n"})
+        EXPECT_EQ(value(Lexer::quote(text)), Value::fromString(text)) << Lexer::quote(text);
 }
 
 TEST_F(LanguageTest, ResultIsTheLastStatementEvaluated)

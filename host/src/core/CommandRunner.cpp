@@ -7,6 +7,7 @@
 #include "core/CommandRegistry.h"
 #include "core/Output.h"
 #include "core/ParsedArguments.h"
+#include "script/Lexer.h"
 #include "undo/UndoQueue.h"
 
 #include <exception>
@@ -20,20 +21,9 @@ bool needsQuotes(const std::string& text)
     if (text.empty())
         return true;
     for (char c : text)
-        if (c == ' ' || c == '\t' || c == '\n' || c == '"' || c == '\\' || c == ';')
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '"' || c == '\\' || c == ';')
             return true;
     return false;
-}
-
-std::string quote(const std::string& text)
-{
-    std::string result = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\')
-            result += '\\';
-        result += c == '\n' ? std::string("\\n") : std::string(1, c);
-    }
-    return result + "\"";
 }
 
 } // namespace
@@ -58,7 +48,8 @@ std::string CommandRunner::commandText(const std::string& name, const std::vecto
     for (const Value& arg : args) {
         const std::string word = arg.asString();
         const bool flag = ArgumentParser::isFlagToken(arg);
-        text += " " + (arg.type() == Value::Type::String && !flag && needsQuotes(word) ? quote(word) : word);
+        const bool quoted = arg.type() == Value::Type::String && !flag && needsQuotes(word);
+        text += " " + (quoted ? Lexer::quote(word) : word);
     }
     return text;
 }

@@ -1,6 +1,7 @@
 #include "files/AsciiSceneWriter.h"
 
 #include "files/DataValueWriter.h"
+#include "script/Lexer.h"
 
 #include <cmath>
 #include <cstdio>
@@ -20,29 +21,14 @@ std::string AsciiSceneWriter::write(const SceneContents& contents, const std::st
     std::ostringstream out;
     out << kHeader << "\n//Name: " << name << "\n";
     for (const auto& requirement : contents.requirements)
-        out << "requires " << quote(requirement.plugin) << " " << quote(requirement.version) << ";\n";
+        out << "requires " << Lexer::quote(requirement.plugin) << " " << Lexer::quote(requirement.version)
+            << ";\n";
     out << "currentUnit -l " << contents.linearUnit << " -a " << contents.angleUnit << " -t "
         << contents.timeUnit << ";\n";
     for (const auto& node : contents.nodes)
         writeNode(out, node);
     out << kEndMark << name << "\n";
     return out.str();
-}
-
-std::string AsciiSceneWriter::quote(const std::string& text)
-{
-    std::string out = "\"";
-    for (char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default: out += c; break;
-        }
-    }
-    return out + "\"";
 }
 
 std::string AsciiSceneWriter::number(double value, bool boolean)
@@ -64,9 +50,9 @@ std::string AsciiSceneWriter::number(double value, bool boolean)
 
 void AsciiSceneWriter::writeNode(std::ostream& out, const SceneContents::Node& node)
 {
-    out << "createNode " << node.type << (node.shared ? " -s" : "") << " -n " << quote(node.name);
+    out << "createNode " << node.type << (node.shared ? " -s" : "") << " -n " << Lexer::quote(node.name);
     if (!node.parent.empty())
-        out << " -p " << quote(node.parent);
+        out << " -p " << Lexer::quote(node.parent);
     out << ";\n";
     for (const auto& plug : node.plugs)
         writePlug(out, node, plug);
@@ -75,18 +61,18 @@ void AsciiSceneWriter::writeNode(std::ostream& out, const SceneContents::Node& n
 void AsciiSceneWriter::writePlug(std::ostream& out, const SceneContents::Node& node,
                                  const SceneContents::Plug& plug)
 {
-    const std::string target = quote("." + plug.attribute);
+    const std::string target = Lexer::quote("." + plug.attribute);
     switch (plug.value.kind) {
     case PlugValue::Kind::Number:
         out << "\tsetAttr " << target << " " << number(plug.value.number, plug.isBoolean) << ";\n";
         break;
     case PlugValue::Kind::String:
-        out << "\tsetAttr " << target << " -type \"string\" " << quote(plug.value.text) << ";\n";
+        out << "\tsetAttr " << target << " -type \"string\" " << Lexer::quote(plug.value.text) << ";\n";
         break;
     case PlugValue::Kind::Data: {
         std::string text;
         if (DataValueWriter::toText(plug.value.data, node.name + "." + plug.attribute, text))
-            out << "\tsetAttr " << target << " -type " << quote(plug.dataType) << " " << text << ";\n";
+            out << "\tsetAttr " << target << " -type " << Lexer::quote(plug.dataType) << " " << text << ";\n";
         break;
     }
     case PlugValue::Kind::None:
@@ -106,7 +92,7 @@ void AsciiSceneWriter::writeFlags(std::ostream& out, const SceneContents::Plug& 
         out << " -k " << (*plug.keyable ? "on" : "off");
     if (plug.channelBox)
         out << " -cb " << (*plug.channelBox ? "on" : "off");
-    out << " " << quote("." + plug.attribute) << ";\n";
+    out << " " << Lexer::quote("." + plug.attribute) << ";\n";
 }
 
 } // namespace nbhost

@@ -21,8 +21,6 @@ public:
 
     static std::string write(const SceneContents& contents, const std::string& fileName);
 
-    // "text" with quotes, backslashes and line breaks escaped.
-    static std::string quote(const std::string& text);
     // The shortest text that reads back as the same value; booleans as
     // yes/no; inf, -inf and nan for the values without digits.
     static std::string number(double value, bool boolean);

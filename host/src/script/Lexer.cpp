@@ -238,6 +238,22 @@ Token Lexer::lexString()
     return t;
 }
 
+std::string Lexer::quote(const std::string& text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default: out += c; break;
+        }
+    }
+    return out + "\"";
+}
+
 Token Lexer::lexVariable()
 {
     const size_t start = m_pos++; // '$'

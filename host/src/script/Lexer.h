@@ -18,6 +18,11 @@ public:
     Token next();
     Token nextWord();
 
+    // The string literal that reads back as exactly `text`: quotes,
+    // backslashes and line breaks escaped, so scripts the host writes
+    // (scene files, echoed commands) keep every character.
+    static std::string quote(const std::string& text);
+
     void reset(size_t offset, int line);
     size_t position() const { return m_pos; }
     int line() const { return m_line; }

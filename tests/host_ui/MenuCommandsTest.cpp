@@ -105,6 +105,10 @@ TEST_F(MenuCommandsTest, EditsAndDeletionsReachTheMenus)
     EXPECT_EQ(menu(top)->title(), "New");
     EXPECT_EQ(item("menuItem1")->text(), "A");
     EXPECT_FALSE(item("menuItem1")->isEnabled());
+    eval("menu -e -enable false " + top);
+    EXPECT_EQ(num("menu -q -enable " + top), 0);
+    eval("menu -e -enable true " + top);
+    EXPECT_EQ(num("menu -q -enable " + top), 1);
 
     eval("deleteUI -menuItem menuItem2");
     EXPECT_EQ(num("menuItem -exists menuItem2"), 0);

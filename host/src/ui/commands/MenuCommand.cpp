@@ -77,7 +77,7 @@ MStatus MenuCommand::doIt(const MArgList& args)
             else if (db.isFlagSet("-tearOff"))
                 setResult(menu->isTearOffEnabled());
             else if (db.isFlagSet("-enable"))
-                setResult(menu->isEnabled());
+                setResult(menu->menuAction()->isEnabled());
             else if (db.isFlagSet("-itemArray"))
                 setResult(toArray(MenuElements::itemNames(*menu)));
             else if (db.isFlagSet("-numberOfItems"))

@@ -1,7 +1,6 @@
 // nbhost: the stand-in host application. Without -batch it opens the main
 // window and runs until the user or a script quits; batch mode runs a scene
 // and a script without a user interface, then quits as `quit -f` does.
-#include "core/CommandRegistry.h"
 #include "core/Host.h"
 #include "script/Lexer.h"
 #include "ui/GuiSession.h"
@@ -73,17 +72,6 @@ int parse(int argc, char** argv, CommandLine& line)
     return 0;
 }
 
-// Scenes are read by the `file` command; without it a scene cannot open.
-bool openScene(nbhost::Host& host, const std::string& scene)
-{
-    if (!host.commands().find("file")) {
-        std::fprintf(stderr, "// Error: Cannot open \"%s\": this host cannot read scene files yet.\n",
-                     scene.c_str());
-        return false;
-    }
-    return host.evaluate("file -open -force " + nbhost::Lexer::quote(scene)).ok;
-}
-
 nbhost::HostOptions hostOptions(const CommandLine& line, nbhost::HostMode mode)
 {
     nbhost::HostOptions options;
@@ -99,7 +87,7 @@ bool runStartup(nbhost::Host& host, const CommandLine& line)
 {
     bool ok = true;
     if (!line.scene.empty())
-        ok = openScene(host, line.scene);
+        ok = host.evaluate("file -open -force " + nbhost::Lexer::quote(line.scene)).ok;
     if (ok && !line.scriptFile.empty() && !host.hasQuit())
         ok = host.sourceFile(line.scriptFile).ok;
     if (ok && line.hasCommand && !host.hasQuit())

@@ -1,6 +1,8 @@
 // nbhost -batch -file opens the scene before the script runs.
 #include "support/HostTestEnvironment.h"
 
+#include <filesystem>
+
 namespace filetest {
 namespace {
 
@@ -15,6 +17,14 @@ TEST(BatchFile, TheSceneIsOpenBeforeTheScriptRuns)
 {
     const std::string scene = std::string(NB_TEST_DATA_DIR) + "/scenes/handwritten.nba";
     nbtest::ProcessResult result = batch({"-file", scene, "-command", "print `getAttr stick.tx`"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "-1");
+
+    // The path reaches the file command whole, whatever it holds.
+    nbtest::TempDir dir("nbodd");
+    const std::string odd = dir.file("say \"hi\"; a\\b\tc.nba");
+    std::filesystem::copy_file(scene, odd);
+    result = batch({"-file", odd, "-command", "print `getAttr stick.tx`"});
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, "-1");
 }

@@ -1,6 +1,7 @@
 #include "ui/commands/SetParentCommand.h"
 
 #include <maya/MArgDatabase.h>
+#include <maya/MQtUtil.h>
 
 #include "ui/ControlRegistry.h"
 #include "ui/GuiSession.h"
@@ -49,8 +50,7 @@ MStatus SetParentCommand::doIt(const MArgList& args)
         return MStatus::kFailure;
     const bool menu = db.isFlagSet("-menu");
     if (db.isQuery()) {
-        setResult(menu ? ControlRegistry::fullName(session->currentMenu())
-                       : ControlRegistry::fullName(ControlRegistry::find(MainWindowParts::currentParent())));
+        setResult(menu ? toMString(ControlRegistry::fullName(session->currentMenu())) : MQtUtil::getCurrentParent());
         return MStatus::kSuccess;
     }
     const QString target = objectName(db);
@@ -89,7 +89,7 @@ MStatus SetParentCommand::setLayout(const QString& target)
             return notFound(kName, target);
         MainWindowParts::setCurrentParent(ControlRegistry::nameOf(parent));
     }
-    setResult(ControlRegistry::fullName(ControlRegistry::find(MainWindowParts::currentParent())));
+    setResult(MQtUtil::getCurrentParent());
     return MStatus::kSuccess;
 }
 

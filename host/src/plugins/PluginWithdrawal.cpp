@@ -71,6 +71,7 @@ bool PluginWithdrawal::withdrawCommands(Plugin& plugin, bool warn)
 
 bool PluginWithdrawal::withdrawNodeTypes(Plugin& plugin, bool warn)
 {
+    deleteNodes(plugin);
     bool clean = true;
     const std::vector<MTypeId> ids = plugin.nodeTypes();
     for (MTypeId id : ids) {
@@ -80,7 +81,6 @@ bool PluginWithdrawal::withdrawNodeTypes(Plugin& plugin, bool warn)
             continue;
         }
         reportLeftover(plugin, warn, "node type \"" + type->name() + "\"");
-        deleteNodes(plugin);
         std::string error;
         if (NodeTypeRegistry::instance().deregisterPluginType(id, &error)) {
             plugin.removeNodeType(id);

@@ -1,94 +1,31 @@
 #pragma once
-// The plug-in loaded in the test's process on a batch host, as the host's
-// plug-in loading runs it, with one drawing node in the scene, and helpers
-// to lay out a document and read it back.
+// The frame command's fixture: the plug-in loaded with one drawing node, the
+// time at 1, and helpers to lay out drawn frames and read them back.
 
+#include "commands_layer/CommandTest.h"
 #include "model/Frame.h"
-#include "model/Layer.h"
-#include "model/LayerManager.h"
-#include "node/BaseNode.h"
-#include "node/BaseNodeLayerData.h"
-#include "support/GuiTestEnvironment.h"
-#include "support/HostTestEnvironment.h"
-
-#include "core/CommandRegistry.h"
-#include "plugins/Plugin.h"
-#include "scene/DataTypeRegistry.h"
-#include "scene/NodeTypeRegistry.h"
-#include "scene/Scene.h"
-#include "undo/UndoQueue.h"
-
-#include <maya/MFnPlugin.h>
-#include <maya/MFnPluginData.h>
-#include <maya/MPlug.h>
 
 #include <QColor>
 #include <QImage>
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <sstream>
-#include <string>
-#include <vector>
-
-PLUGIN_EXPORT MStatus initializePlugin(MObject object);
-PLUGIN_EXPORT MStatus uninitializePlugin(MObject object);
 
 namespace frametest {
 
 using Times = QList<int>;
 
-class FrameCommandTest : public nbtest::HostTest
+class FrameCommandTest : public cmdtest::CommandTest
 {
 protected:
     void SetUp() override
     {
-        nbtest::guiApplication();
-        HostTest::SetUp();
-        nbhost::Scene::instance().reset();
-        plugin = std::make_shared<nbhost::Plugin>("nibline2", "", nullptr);
-        ASSERT_TRUE(initializePlugin(plugin->object()));
-        plugin->setStage(nbhost::Plugin::Stage::Loaded);
-        ASSERT_TRUE(host().commands().find(COMMAND));
-        ASSERT_TRUE(eval("createNode -n nibline transform; createNode -n niblineShape -p nibline vxNibline",
-                         false)
-                        .ok)
-            << output().errors();
-        node = BaseNode::GetMaster();
-        ASSERT_TRUE(node);
+        CommandTest::SetUp();
+        if (HasFatalFailure())
+            return;
         SetTime(1);
         output().clear();
     }
-    void TearDown() override
-    {
-        plugin->setStage(nbhost::Plugin::Stage::Uninitializing);
-        uninitializePlugin(plugin->object());
-        nbhost::Scene::instance().reset();
-        for (MTypeId id : std::vector<MTypeId>(plugin->nodeTypes()))
-            nbhost::NodeTypeRegistry::instance().deregisterPluginType(id);
-        for (MTypeId id : std::vector<MTypeId>(plugin->dataTypes()))
-            nbhost::DataTypeRegistry::instance().deregisterType(id);
-        HostTest::TearDown();
-    }
 
-    // Runs a script as the user types it, with undo on; it must succeed.
-    void Run(const std::string& script)
-    {
-        const nbhost::EvalResult result = eval(script);
-        EXPECT_TRUE(result.ok) << script << "\n" << output().errors();
-    }
-    // Runs a script that must fail, and returns the errors it printed.
-    std::string Refused(const std::string& script)
-    {
-        output().clear();
-        EXPECT_FALSE(eval(script).ok) << script;
-        return output().errors();
-    }
     // The frame command with its arguments, through the host.
     nbhost::EvalResult Frame(const std::string& arguments) { return eval(COMMAND + (" " + arguments)); }
-
-    LayerManager& Manager() { return *node->GetLayerManager(); }
 
     // A layer on top of the camera, made active, with drawings at the times;
     // each drawing's top-left pixel holds its time as the red value.
@@ -130,18 +67,6 @@ protected:
         return mark;
     }
 
-    // The document in its stored text form.
-    std::string Document()
-    {
-        MObject value;
-        MPlug(node->thisMObject(), BaseNode::layerDataAttribute).getValue(value);
-        auto* data = dynamic_cast<BaseNodeLayerData*>(MFnPluginData(value).data());
-        std::ostringstream out;
-        if (data)
-            data->writeASCII(out);
-        return out.str();
-    }
-
     // Time and the time slider's highlight change outside the undo queue.
     int Now() { return eval("currentTime -q", false).value.asInt(); }
     void SetTime(int time) { ASSERT_TRUE(eval("currentTime " + std::to_string(time), false).ok); }
@@ -153,12 +78,8 @@ protected:
                          false)
                         .ok);
     }
-    size_t UndoSteps() { return host().undoQueue().undoCount(); }
 
     static constexpr const char* COMMAND = "vxNiblineFrame";
-
-    std::shared_ptr<nbhost::Plugin> plugin;
-    BaseNode* node = nullptr;
 };
 
 } // namespace frametest

@@ -1,11 +1,8 @@
 #pragma once
 // The plug-in loaded in the test's process on a batch host, as the host's
-// plug-in loading runs it, with the layer, stroke and node commands
-// registered, and helpers to run them and read the document back.
+// plug-in loading runs it, with the commands it registers, and helpers to
+// run them and read the document back.
 
-#include "commands/LayerCommand.h"
-#include "commands/NodeCommand.h"
-#include "commands/StrokeCommand.h"
 #include "model/Layer.h"
 #include "model/LayerManager.h"
 #include "node/BaseNode.h"
@@ -50,9 +47,8 @@ protected:
         plugin = std::make_shared<nbhost::Plugin>("nibline2", "", nullptr);
         ASSERT_TRUE(initializePlugin(plugin->object()));
         plugin->setStage(nbhost::Plugin::Stage::Loaded);
-        Register("vxNiblineLayer", &LayerCommand::Creator, &LayerCommand::CommandSyntax);
-        Register("vxNiblineStroke", &StrokeCommand::Creator, &StrokeCommand::CommandSyntax);
-        Register("vxNiblineNode", &NodeCommand::Creator, &NodeCommand::CommandSyntax);
+        for (const char* name : {"vxNiblineLayer", "vxNiblineFrame", "vxNiblineStroke", "vxNiblineNode"})
+            ASSERT_TRUE(host().commands().find(name)) << name;
         if (CreatesNode()) {
             ASSERT_TRUE(eval("createNode -n nibline transform; createNode -n niblineShape -p nibline vxNibline",
                              false)
@@ -67,23 +63,12 @@ protected:
     {
         plugin->setStage(nbhost::Plugin::Stage::Uninitializing);
         uninitializePlugin(plugin->object());
-        for (const std::string& name : registered)
-            host().commands().deregisterCommand(name, "test");
         nbhost::Scene::instance().reset();
         for (MTypeId id : std::vector<MTypeId>(plugin->nodeTypes()))
             nbhost::NodeTypeRegistry::instance().deregisterPluginType(id);
         for (MTypeId id : std::vector<MTypeId>(plugin->dataTypes()))
             nbhost::DataTypeRegistry::instance().deregisterType(id);
         HostTest::TearDown();
-    }
-
-    // Until the plug-in registers the command itself.
-    void Register(const std::string& name, MCreatorFunction creator, MCreateSyntaxFunction syntax)
-    {
-        if (host().commands().find(name))
-            return;
-        host().commands().registerCommand(name, creator, syntax, "test");
-        registered.push_back(name);
     }
 
     // Runs a script as the user types it, with undo on; it must succeed.
@@ -136,7 +121,6 @@ protected:
     size_t UndoSteps() { return host().undoQueue().undoCount(); }
 
     std::shared_ptr<nbhost::Plugin> plugin;
-    std::vector<std::string> registered;
     BaseNode* node = nullptr;
 };
 

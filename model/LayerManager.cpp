@@ -610,21 +610,18 @@ void LayerManager::DestroyActiveStroke()
 
 bool LayerManager::UndoStroke(const QString& camera, QByteArray& data)
 {
-    Layer* layer = GetActiveLayer(camera);
-    // Without a current frame there is nothing to swap with; the bytes stay.
-    QImage* current = layer ? CurrentFrameImage(layer) : nullptr;
-    if (!current)
+    PngBuffer buffer;
+    buffer.Bytes() = data;
+    if (!UndoStroke(camera, buffer))
         return false;
-    QImage decoded;
-    DrawUtil::UnpackPngBuffer(data, decoded);
-    DrawUtil::PackPngBuffer(*current, data);
-    layer->SetImage(decoded);
+    data = buffer.Bytes();
     return true;
 }
 
 bool LayerManager::UndoStroke(const QString& camera, PngBuffer& data)
 {
     Layer* layer = GetActiveLayer(camera);
+    // Without a current frame there is nothing to swap with; the bytes stay.
     QImage* current = layer ? CurrentFrameImage(layer) : nullptr;
     if (!current)
         return false;

@@ -140,10 +140,14 @@ TEST_F(MenuCommandsTest, BadUseFailsWithAMessageAndChangesNothing)
 {
     EXPECT_TRUE(fails("menuItem -label orphan"));
     EXPECT_NE(output().errors().find("no menu to add the item to"), std::string::npos);
+    EXPECT_TRUE(fails("radioMenuItemCollection"));
+    EXPECT_NE(output().errors().find("no menu to add the collection to"), std::string::npos);
     eval("menu -label First mine; menuItem -label x;");
     EXPECT_TRUE(fails("menu -label Second mine"));
     EXPECT_NE(output().errors().find("not unique"), std::string::npos);
     EXPECT_TRUE(fails("menuItem -parent nowhere -label y"));
+    EXPECT_TRUE(fails("radioMenuItemCollection -parent noSuchMenu"));
+    EXPECT_NE(output().errors().find("Object 'noSuchMenu' not found"), std::string::npos);
     EXPECT_TRUE(fails("menu -parent menuItem1 -label z"));
     EXPECT_TRUE(fails("setParent -menu nowhere"));
 

@@ -58,11 +58,10 @@ MStatus MenuItemCommand::doIt(const MArgList& args)
 MStatus MenuItemCommand::create(const MArgDatabase& db)
 {
     GuiSession& session = *GuiSession::current();
-    QMenu* parent = db.isFlagSet("-parent") ? ControlRegistry::findMenu(stringFlag(db, "-parent"))
-                                            : session.currentMenu();
+    MStatus status;
+    QMenu* parent = parentMenu(kName, db, "item", status);
     if (!parent)
-        return db.isFlagSet("-parent") ? notFound(kName, stringFlag(db, "-parent"))
-                                       : fail(kName, QStringLiteral("There is no menu to add the item to."));
+        return status;
     const QString name = newName(kName, db, QStringLiteral("menuItem"));
     if (name.isEmpty())
         return MStatus::kFailure;

@@ -3,7 +3,6 @@
 #include <maya/MArgDatabase.h>
 
 #include "ui/ControlRegistry.h"
-#include "ui/GuiSession.h"
 #include "ui/MenuElements.h"
 
 #include <QActionGroup>
@@ -29,18 +28,16 @@ MSyntax RadioMenuItemCollectionCommand::newSyntax()
 MStatus RadioMenuItemCollectionCommand::doIt(const MArgList& args)
 {
     MArgDatabase db(syntax(), args);
-    GuiSession* session = gui(kName);
-    if (!session)
+    if (!gui(kName))
         return MStatus::kFailure;
     if (db.isFlagSet("-exists")) {
         setResult(qobject_cast<QActionGroup*>(ControlRegistry::findObject(objectName(db))) != nullptr);
         return MStatus::kSuccess;
     }
-    QMenu* menu = db.isFlagSet("-parent") ? ControlRegistry::findMenu(stringFlag(db, "-parent"))
-                                          : session->currentMenu();
+    MStatus status;
+    QMenu* menu = parentMenu(kName, db, "collection", status);
     if (!menu)
-        return db.isFlagSet("-parent") ? notFound(kName, stringFlag(db, "-parent"))
-                                       : fail(kName, QStringLiteral("There is no menu to add the collection to."));
+        return status;
     const QString name = newName(kName, db, QStringLiteral("radioMenuItemCollection"));
     if (name.isEmpty())
         return MStatus::kFailure;

@@ -76,6 +76,16 @@ bool UiCommand::placeControl(const char* command, QWidget* control, const Parent
     return true;
 }
 
+QMenu* UiCommand::parentMenu(const char* command, const MArgDatabase& db, const char* what, MStatus& status)
+{
+    const bool named = db.isFlagSet("-parent");
+    QMenu* menu = named ? ControlRegistry::findMenu(stringFlag(db, "-parent")) : GuiSession::current()->currentMenu();
+    if (!menu)
+        status = named ? notFound(command, stringFlag(db, "-parent"))
+                       : fail(command, QStringLiteral("There is no menu to add the %1 to.").arg(QLatin1String(what)));
+    return menu;
+}
+
 QString UiCommand::stringFlag(const MArgDatabase& db, const char* flag)
 {
     MString value;

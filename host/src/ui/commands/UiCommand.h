@@ -5,6 +5,7 @@
 #include <QString>
 
 class MArgDatabase;
+class QMenu;
 class QWidget;
 
 namespace nbhost {
@@ -41,6 +42,10 @@ protected:
     // parent that cannot hold it is reported (false) and the caller drops
     // the control.
     static bool placeControl(const char* command, QWidget* control, const Parent& parent);
+    // The menu a new menu element goes into: the one named by -parent, else
+    // the current menu. Null after reporting that there is none (`what`
+    // names the element in the message), with `status` set.
+    static QMenu* parentMenu(const char* command, const MArgDatabase& db, const char* what, MStatus& status);
     // A string flag's argument as Qt text.
     static QString stringFlag(const MArgDatabase& db, const char* flag);
     static MString toMString(const QString& text);

@@ -62,12 +62,15 @@ void LegacySurface::paintGL()
     glViewport(0, 0, int(width() * ratio), int(height() * ratio));
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawBackdrop();
-    drawLocators();
+    // Without a camera only the backdrop is drawn.
+    const ViewProjection view = m_panel.projection();
+    drawBackdrop(view);
+    if (view.isValid())
+        drawLocators(view);
     m_painting = false;
 }
 
-void LegacySurface::drawBackdrop()
+void LegacySurface::drawBackdrop(const ViewProjection& view)
 {
     const int w = width();
     const int h = height();
@@ -84,7 +87,6 @@ void LegacySurface::drawBackdrop()
     glVertex2i(w, h);
     glVertex2i(0, h);
     glEnd();
-    const ViewProjection view = m_panel.projection();
     if (!view.isValid())
         return;
     if (m_panel.options().grid) {
@@ -112,11 +114,8 @@ void LegacySurface::drawBackdrop()
     glEnable(GL_DEPTH_TEST);
 }
 
-void LegacySurface::drawLocators()
+void LegacySurface::drawLocators(const ViewProjection& view)
 {
-    const ViewProjection view = m_panel.projection();
-    if (!view.isValid())
-        return;
     const std::vector<std::shared_ptr<Node>> nodes = Scene::instance().nodes();
     for (const auto& node : nodes) {
         auto* locator = dynamic_cast<MPxLocatorNode*>(node->userNode());

@@ -9,6 +9,7 @@
 namespace nbhost {
 
 class ModelPanel;
+class ViewProjection;
 
 // The legacy viewport of a model panel: an OpenGL widget with a
 // compatibility-profile context, so that locators draw with the fixed
@@ -46,8 +47,8 @@ protected:
     void enterEvent(QEvent* event) override;
 
 private:
-    void drawBackdrop();
-    void drawLocators();
+    void drawBackdrop(const ViewProjection& view);
+    void drawLocators(const ViewProjection& view);
     // Shows what was drawn outside a paint.
     void present();
 

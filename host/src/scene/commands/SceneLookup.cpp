@@ -1,29 +1,28 @@
 #include "scene/commands/SceneLookup.h"
 
-#include "core/ArgumentConversion.h"
 #include "scene/ReturnStatus.h"
 #include "scene/Scene.h"
 
-#include <maya/MSelectionList.h>
-#include <maya/MStringArray.h>
-
-#include <algorithm>
-
 namespace nbhost {
 
-bool SceneLookup::nodes(const std::vector<std::string>& names,
-                        std::vector<std::shared_ptr<Node>>& out, std::string* error)
+bool SceneLookup::named(const MStringArray& names, MSelectionList& out, std::string* error)
 {
-    MSelectionList list;
-    for (const std::string& name : names)
-        if (!list.add(MString(name.c_str()))) {
-            setError(error, "No object matches name: " + name);
+    out.clear();
+    for (unsigned int i = 0; i < names.length(); ++i)
+        if (!out.add(names[i])) {
+            setError(error, std::string("No object matches name: ") + names[i].asChar());
             return false;
         }
-    out.clear();
-    for (const MObject& item : list.hostItems())
-        out.push_back(Node::from(item)->shared());
     return true;
+}
+
+std::vector<std::shared_ptr<Node>> SceneLookup::nodesIn(const MSelectionList& list)
+{
+    std::vector<std::shared_ptr<Node>> result;
+    for (const MObject& item : list.hostItems())
+        if (Node* node = Node::from(item))
+            result.push_back(node->shared());
+    return result;
 }
 
 std::shared_ptr<Node> SceneLookup::node(const std::string& name, std::string* error)
@@ -36,11 +35,7 @@ std::shared_ptr<Node> SceneLookup::node(const std::string& name, std::string* er
 
 std::vector<std::shared_ptr<Node>> SceneLookup::selectedNodes()
 {
-    std::vector<std::shared_ptr<Node>> result;
-    for (const MObject& item : Scene::instance().selection().list().hostItems())
-        if (Node* node = Node::from(item))
-            result.push_back(node->shared());
-    return result;
+    return nodesIn(Scene::instance().selection().list());
 }
 
 bool SceneLookup::plug(const std::string& text, PlugRef& out, std::string* error)
@@ -83,12 +78,14 @@ bool SceneLookup::objectsOrSelection(const MArgDatabase& db,
 {
     MStringArray objects;
     db.getObjects(objects);
-    std::vector<std::string> names;
-    for (unsigned int i = 0; i < objects.length(); ++i)
-        names.push_back(objects[i].asChar());
-    if (!names.empty())
-        return nodes(names, out, error);
-    out = selectedNodes();
+    if (objects.length() == 0) {
+        out = selectedNodes();
+        return true;
+    }
+    MSelectionList list;
+    if (!named(objects, list, error))
+        return false;
+    out = nodesIn(list);
     return true;
 }
 

@@ -4,6 +4,8 @@
 #include "scene/Node.h"
 
 #include <maya/MArgDatabase.h>
+#include <maya/MSelectionList.h>
+#include <maya/MStringArray.h>
 
 #include <memory>
 #include <string>
@@ -24,10 +26,9 @@ public:
         std::string text() const { return node->name() + "." + attr->longName(); }
     };
 
-    // Every node the names match, each once, in the order named; an error
-    // "No object matches name: x" for a name that matches none.
-    static bool nodes(const std::vector<std::string>& names, std::vector<std::shared_ptr<Node>>& out,
-                      std::string* error);
+    // A list of every node the names match, each once, in the order named;
+    // an error "No object matches name: x" for a name that matches none.
+    static bool named(const MStringArray& names, MSelectionList& out, std::string* error);
     static std::shared_ptr<Node> node(const std::string& name, std::string* error);
     // The nodes of the active selection.
     static std::vector<std::shared_ptr<Node>> selectedNodes();
@@ -42,6 +43,9 @@ public:
     // The name a command result shows: the full path with longNames, else
     // the name.
     static std::string displayName(const Node& node, bool longNames);
+
+private:
+    static std::vector<std::shared_ptr<Node>> nodesIn(const MSelectionList& list);
 };
 
 } // namespace nbhost

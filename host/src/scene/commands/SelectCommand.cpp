@@ -34,9 +34,9 @@ MStatus SelectCommand::doIt(const MArgList& args)
     MStringArray objects;
     db.getObjects(objects);
     MSelectionList named;
-    for (unsigned int i = 0; i < objects.length(); ++i)
-        if (!named.add(objects[i]))
-            return fail(std::string("No object matches name: ") + objects[i].asChar());
+    std::string error;
+    if (!SceneLookup::named(objects, named, &error))
+        return fail(error);
 
     MSelectionList result;
     const MSelectionList& current = Scene::instance().selection().list();

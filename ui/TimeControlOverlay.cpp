@@ -80,11 +80,7 @@ void TimeControlOverlay::UpdateMoveOffset()
         return;
     }
     // The range went away: the gesture is abandoned.
-    moveOffset = 0;
-    moveActive = false;
-    rangePressed = false;
-    rangeDragged = false;
-    dragStartRange.clear();
+    ResetDrag();
 }
 
 void TimeControlOverlay::UpdateDrag()

@@ -104,6 +104,19 @@ TEST_F(TimeControlOverlayTest, NothingMovesWithoutTheDrawToolOrWithTheSettingOff
     EXPECT_EQ(MoveCommands(), 0);
 }
 
+TEST_F(TimeControlOverlayTest, ARangeThatGoesAwayMidDragAbandonsTheGesture)
+{
+    overlay->SetDrawContextActive(true);
+    DragRange();
+    ASSERT_EQ(overlay->GetMoveOffset(), 3);
+    ASSERT_TRUE(eval("timeControl -e -highlightedRange 0 0 $gPlayBackSlider").ok);
+    overlay->UpdateMoveOffset();
+    EXPECT_FALSE(overlay->HasMoveOffset());
+    EXPECT_EQ(overlay->GetMoveOffset(), 0);
+    Release();
+    EXPECT_EQ(MoveCommands(), 0);
+}
+
 // Colour of the tick of a time, sampled in its middle.
 QColor TickFill(TimeControlOverlay& overlay, int time)
 {

@@ -11,7 +11,6 @@
 #include <maya/MArgList.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MGlobal.h>
-#include <maya/MPlug.h>
 #include <maya/MTime.h>
 
 namespace {
@@ -190,15 +189,8 @@ void NodeCommand::AddFirstLayer()
 void NodeCommand::LockTransformChannels()
 {
     MFnDependencyNode fn(transform);
-    for (const char* name : TRANSFORM_CHANNELS) {
-        MStatus status;
-        MPlug plug = fn.findPlug(name, false, &status);
-        if (!status)
-            continue;
-        plug.setKeyable(false);
-        plug.setLocked(true);
-        plug.setChannelBox(false);
-    }
+    for (const char* name : TRANSFORM_CHANNELS)
+        BaseNode::LockAndHideAttribute(fn, name);
 }
 
 MStatus NodeCommand::undoIt()

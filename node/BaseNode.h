@@ -66,6 +66,9 @@ public:
 
     static MObject layerDataAttribute;
     static MObject opacityAttribute;
+    // Takes the attribute out of the channel box and locks it; nothing when
+    // the node has no such attribute.
+    static void LockAndHideAttribute(MFnDependencyNode& node, const char* name);
 
     // Lookup. The master is the first node, depth first through the DAG,
     // whose document is the master document.
@@ -229,7 +232,6 @@ private:
     // Overlay and refresh after a change to the document's layers or frames.
     void DocumentChanged();
 
-    static void LockAndHideAttribute(MFnDependencyNode& node, const char* name);
     // Static layer without a frame shown now: adds the default static frame
     // when allowed.
     bool AddStaticFrame(const QString& camera, bool& frameAdded);

@@ -2,6 +2,7 @@
 
 #include <maya/MArgList.h>
 #include <maya/MCommandResult.h>
+#include <maya/MDoubleArray.h>
 #include <maya/MIntArray.h>
 #include <maya/MStringArray.h>
 
@@ -65,6 +66,11 @@ TEST_F(ResultTest, AppendingBuildsArraysThatWidenToTheirContents)
     MCommandResult result;
     ASSERT_TRUE(MGlobal::executeCommand("resultCmd -i 1 -d 0.5", result));
     EXPECT_EQ(result.resultType(), MCommandResult::kDoubleArray);
+    MDoubleArray doubles;
+    ASSERT_TRUE(result.getResult(doubles));
+    ASSERT_EQ(doubles.length(), 2u);
+    EXPECT_EQ(doubles[0], 1.0);
+    EXPECT_EQ(doubles[1], 0.5);
 
     MStringArray strings;
     ASSERT_TRUE(MGlobal::executeCommand("resultCmd -i 3 -s x", strings));

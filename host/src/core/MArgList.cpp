@@ -6,11 +6,13 @@
 #include <maya/MTime.h>
 
 #include "core/ArgumentConversion.h"
+#include "core/ArrayValues.h"
 #include "script/Value.h"
 
 #include <climits>
 
 using nbhost::ArgumentConversion;
+using nbhost::ArrayValues;
 using nbhost::Value;
 
 const unsigned int MArgList::kInvalidArgIndex = UINT_MAX;
@@ -265,28 +267,19 @@ MArgList& MArgList::addArg(const MTime& arg)
 
 MArgList& MArgList::addArg(const MIntArray& arg)
 {
-    std::vector<long long> items;
-    for (unsigned int i = 0; i < arg.length(); ++i)
-        items.push_back(arg[i]);
-    m_values->push_back(Value::fromIntArray(std::move(items)));
+    m_values->push_back(ArrayValues::toValue(arg));
     return *this;
 }
 
 MArgList& MArgList::addArg(const MDoubleArray& arg)
 {
-    std::vector<double> items;
-    for (unsigned int i = 0; i < arg.length(); ++i)
-        items.push_back(arg[i]);
-    m_values->push_back(Value::fromFloatArray(std::move(items)));
+    m_values->push_back(ArrayValues::toValue(arg));
     return *this;
 }
 
 MArgList& MArgList::addArg(const MStringArray& arg)
 {
-    std::vector<std::string> items;
-    for (unsigned int i = 0; i < arg.length(); ++i)
-        items.push_back(arg[i].asChar());
-    m_values->push_back(Value::fromStringArray(std::move(items)));
+    m_values->push_back(ArrayValues::toValue(arg));
     return *this;
 }
 

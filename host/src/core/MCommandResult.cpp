@@ -4,7 +4,7 @@
 #include <maya/MIntArray.h>
 #include <maya/MStringArray.h>
 
-#include "script/Value.h"
+#include "core/ArrayValues.h"
 
 using nbhost::Value;
 
@@ -44,9 +44,7 @@ MStatus MCommandResult::getResult(MIntArray& result) const
 {
     if (resultType() != kIntArray)
         return MStatus::kInvalidParameter;
-    result.clear();
-    for (long long v : m_value->asIntArray())
-        result.append(static_cast<int>(v));
+    nbhost::ArrayValues::copy(*m_value, result);
     return MStatus::kSuccess;
 }
 
@@ -62,9 +60,7 @@ MStatus MCommandResult::getResult(MDoubleArray& result) const
 {
     if (resultType() != kDoubleArray)
         return MStatus::kInvalidParameter;
-    result.clear();
-    for (double v : m_value->asFloatArray())
-        result.append(v);
+    nbhost::ArrayValues::copy(*m_value, result);
     return MStatus::kSuccess;
 }
 
@@ -80,9 +76,7 @@ MStatus MCommandResult::getResult(MStringArray& result) const
 {
     if (resultType() != kStringArray)
         return MStatus::kInvalidParameter;
-    result.clear();
-    for (const std::string& v : m_value->asStringArray())
-        result.append(v.c_str());
+    nbhost::ArrayValues::copy(*m_value, result);
     return MStatus::kSuccess;
 }
 

@@ -8,8 +8,10 @@
 #include <maya/MIntArray.h>
 #include <maya/MStringArray.h>
 
+#include "core/ArrayValues.h"
 #include "core/Host.h"
 
+using nbhost::ArrayValues;
 using nbhost::EvalOptions;
 using nbhost::EvalResult;
 using nbhost::Host;
@@ -95,11 +97,7 @@ MStatus MGlobal::executeCommand(const MString& command, MIntArray& result, bool 
                                 bool undoEnabled)
 {
     return executeTyped(command, result, displayEnabled, undoEnabled, Value::Type::IntArray,
-                        [](const Value& v, MIntArray& r) {
-                            r.clear();
-                            for (long long item : v.asIntArray())
-                                r.append(static_cast<int>(item));
-                        });
+                        [](const Value& v, MIntArray& r) { ArrayValues::copy(v, r); });
 }
 
 MStatus MGlobal::executeCommand(const MString& command, double& result, bool displayEnabled,
@@ -113,11 +111,7 @@ MStatus MGlobal::executeCommand(const MString& command, MDoubleArray& result, bo
                                 bool undoEnabled)
 {
     return executeTyped(command, result, displayEnabled, undoEnabled, Value::Type::FloatArray,
-                        [](const Value& v, MDoubleArray& r) {
-                            r.clear();
-                            for (double item : v.asFloatArray())
-                                r.append(item);
-                        });
+                        [](const Value& v, MDoubleArray& r) { ArrayValues::copy(v, r); });
 }
 
 MStatus MGlobal::executeCommand(const MString& command, MString& result, bool displayEnabled,
@@ -131,11 +125,7 @@ MStatus MGlobal::executeCommand(const MString& command, MStringArray& result, bo
                                 bool undoEnabled)
 {
     return executeTyped(command, result, displayEnabled, undoEnabled, Value::Type::StringArray,
-                        [](const Value& v, MStringArray& r) {
-                            r.clear();
-                            for (const std::string& item : v.asStringArray())
-                                r.append(item.c_str());
-                        });
+                        [](const Value& v, MStringArray& r) { ArrayValues::copy(v, r); });
 }
 
 // Any result reads as text; array elements are joined by blanks.

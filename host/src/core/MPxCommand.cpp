@@ -6,10 +6,12 @@
 #include <maya/MIntArray.h>
 #include <maya/MStringArray.h>
 
+#include "core/ArrayValues.h"
 #include "core/CommandRunner.h"
 #include "core/Host.h"
 #include "script/Value.h"
 
+using nbhost::ArrayValues;
 using nbhost::Value;
 
 namespace {
@@ -55,30 +57,6 @@ void append(const Value& item)
     if (current->type() != merged)
         *current = current->convertedTo(merged);
     current->setElement(current->arraySize(), item);
-}
-
-Value fromArray(const MIntArray& array)
-{
-    std::vector<long long> items;
-    for (unsigned int i = 0; i < array.length(); ++i)
-        items.push_back(array[i]);
-    return Value::fromIntArray(std::move(items));
-}
-
-Value fromArray(const MDoubleArray& array)
-{
-    std::vector<double> items;
-    for (unsigned int i = 0; i < array.length(); ++i)
-        items.push_back(array[i]);
-    return Value::fromFloatArray(std::move(items));
-}
-
-Value fromArray(const MStringArray& array)
-{
-    std::vector<std::string> items;
-    for (unsigned int i = 0; i < array.length(); ++i)
-        items.push_back(array[i].asChar());
-    return Value::fromStringArray(std::move(items));
 }
 
 void report(MStatus* status, bool ok)
@@ -135,9 +113,9 @@ void MPxCommand::setResult(double val) { set(Value::fromFloat(val)); }
 void MPxCommand::setResult(bool val) { set(Value::fromInt(val ? 1 : 0)); }
 void MPxCommand::setResult(const char* val) { set(Value::fromString(val ? val : "")); }
 void MPxCommand::setResult(const MString& val) { set(Value::fromString(val.asChar())); }
-void MPxCommand::setResult(const MIntArray& val) { set(fromArray(val)); }
-void MPxCommand::setResult(const MDoubleArray& val) { set(fromArray(val)); }
-void MPxCommand::setResult(const MStringArray& val) { set(fromArray(val)); }
+void MPxCommand::setResult(const MIntArray& val) { set(ArrayValues::toValue(val)); }
+void MPxCommand::setResult(const MDoubleArray& val) { set(ArrayValues::toValue(val)); }
+void MPxCommand::setResult(const MStringArray& val) { set(ArrayValues::toValue(val)); }
 
 void MPxCommand::appendToResult(int val) { append(Value::fromInt(val)); }
 void MPxCommand::appendToResult(double val) { append(Value::fromFloat(val)); }
@@ -203,9 +181,7 @@ MStatus MPxCommand::getCurrentResult(MIntArray& val)
     Value* current = result();
     if (!current || current->type() != Value::Type::IntArray)
         return MStatus::kFailure;
-    val.clear();
-    for (long long v : current->asIntArray())
-        val.append(static_cast<int>(v));
+    ArrayValues::copy(*current, val);
     return MStatus::kSuccess;
 }
 
@@ -214,9 +190,7 @@ MStatus MPxCommand::getCurrentResult(MDoubleArray& val)
     Value* current = result();
     if (!current || current->type() != Value::Type::FloatArray)
         return MStatus::kFailure;
-    val.clear();
-    for (double v : current->asFloatArray())
-        val.append(v);
+    ArrayValues::copy(*current, val);
     return MStatus::kSuccess;
 }
 
@@ -225,8 +199,6 @@ MStatus MPxCommand::getCurrentResult(MStringArray& val)
     Value* current = result();
     if (!current || current->type() != Value::Type::StringArray)
         return MStatus::kFailure;
-    val.clear();
-    for (const std::string& v : current->asStringArray())
-        val.append(v.c_str());
+    ArrayValues::copy(*current, val);
     return MStatus::kSuccess;
 }

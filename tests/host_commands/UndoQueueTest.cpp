@@ -2,6 +2,8 @@
 
 #include "undo/UndoQueue.h"
 
+#include <stdexcept>
+
 using nbhost::UndoQueue;
 
 TEST_F(CommandTest, EachSuccessfulUndoableCommandIsOneStep)
@@ -110,4 +112,24 @@ TEST(UndoQueue, AFlushAskedForDuringUndoWaitsUntilTheStepIsDone)
     EXPECT_EQ(TestCommand::undone, 1);
     EXPECT_EQ(TestCommand::alive(), 0);
     EXPECT_FALSE(queue.canRedo());
+}
+
+TEST(UndoQueue, AStepThatThrowsFailsAndLeavesTheQueueUsable)
+{
+    nbtest::ScopedHost scoped;
+    UndoQueue& queue = scoped.host().undoQueue();
+    TestCommand::reset();
+
+    struct ThrowingCommand : TestCommand {
+        MStatus undoIt() override { throw std::runtime_error("broken undo"); }
+    };
+    queue.push(std::make_unique<TestCommand>(), "plain", "plain");
+    queue.push(std::make_unique<ThrowingCommand>(), "throwing", "throwing");
+    EXPECT_FALSE(queue.undo());
+    EXPECT_NE(scoped.output()->errors().find("broken undo"), std::string::npos);
+    EXPECT_FALSE(queue.isBusy());
+    EXPECT_EQ(queue.undoName(), "throwing") << "the step stays put";
+
+    queue.flush();
+    EXPECT_EQ(TestCommand::alive(), 0) << "a flush is not left waiting";
 }

@@ -4,6 +4,8 @@
 
 #include "core/Output.h"
 
+#include <exception>
+
 namespace nbhost {
 
 UndoQueue::UndoQueue(Notify notify) : m_notify(std::move(notify)) {}
@@ -45,7 +47,7 @@ MStatus UndoQueue::runStep(bool undo)
     }
     Step& step = m_steps[undo ? m_position - 1 : m_position];
     m_busy = true;
-    MStatus status = undo ? step.command->undoIt() : step.command->redoIt();
+    const MStatus status = call(*step.command, undo);
     if (status) {
         m_position += undo ? -1 : 1;
         // Listeners run before the queue opens again, so one that runs an
@@ -60,6 +62,19 @@ MStatus UndoQueue::runStep(bool undo)
     if (m_flushPending)
         flush();
     return status;
+}
+
+// An exception counts as a failure, so that the queue opens again.
+MStatus UndoQueue::call(MPxCommand& command, bool undo)
+{
+    try {
+        return undo ? command.undoIt() : command.redoIt();
+    } catch (const std::exception& e) {
+        Output::write(Output::Kind::Error, std::string(undo ? "undoIt" : "redoIt") + " threw: " + e.what());
+    } catch (...) {
+        Output::write(Output::Kind::Error, std::string(undo ? "undoIt" : "redoIt") + " threw an exception.");
+    }
+    return MStatus::kFailure;
 }
 
 void UndoQueue::flush()

@@ -40,7 +40,8 @@ public:
     void push(std::unique_ptr<MPxCommand> command, const std::string& name, const std::string& label);
 
     // Fails with a warning when there is nothing to undo or redo, with an
-    // error when the command's undoIt or redoIt fails (the step stays put).
+    // error when the command's undoIt or redoIt fails or throws (the step
+    // stays put).
     MStatus undo();
     MStatus redo();
 
@@ -69,6 +70,7 @@ private:
     };
 
     MStatus runStep(bool undo);
+    static MStatus call(MPxCommand& command, bool undo);
     void trim();
 
     std::vector<Step> m_steps;

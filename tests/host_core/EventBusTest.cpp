@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 using nbhost::EventBus;
 
 TEST(EventBus, ListenersMayRemoveThemselvesAndOthersWhileFiring)
@@ -40,6 +42,24 @@ TEST(EventBus, RefusesUnknownNamesAndStopsRunawayRecursion)
     events.fire("SelectionChanged");
     EXPECT_EQ(depth, 16);
     EXPECT_NE(output.warnings().find("SelectionChanged"), std::string::npos);
+}
+
+TEST(EventBus, AThrowingListenerIsReportedAndTheOthersStillRun)
+{
+    EventBus events;
+    int calls = 0;
+    events.addEventListener("timeChanged", [] { throw std::runtime_error("bad listener"); });
+    events.addEventListener("timeChanged", [&] { ++calls; });
+    events.addConditionListener("playingBack", [](bool) { throw 1; });
+    nbtest::OutputCapture output;
+    for (int i = 0; i < 20; ++i)
+        events.fire("timeChanged");
+    EXPECT_EQ(calls, 20) << "the event is not left half fired";
+    EXPECT_NE(output.errors().find("bad listener"), std::string::npos);
+    EXPECT_EQ(output.warnings(), "");
+    events.setCondition("playingBack", true);
+    EXPECT_TRUE(events.condition("playingBack"));
+    EXPECT_EQ(events.currentListener(), 0u);
 }
 
 TEST(EventBus, ConditionsNotifyOnChangeOnly)

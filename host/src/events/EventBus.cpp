@@ -3,6 +3,7 @@
 #include "core/Output.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace nbhost {
 
@@ -82,11 +83,17 @@ bool EventBus::enter(const std::string& name)
     return true;
 }
 
-void EventBus::run(MCallbackId id, const std::function<void()>& call)
+void EventBus::run(const std::string& name, MCallbackId id, const std::function<void()>& call)
 {
     MCallbackId outer = m_current;
     m_current = id;
-    call();
+    try {
+        call();
+    } catch (const std::exception& e) {
+        Output::write(Output::Kind::Error, "A listener of \"" + name + "\" threw: " + e.what());
+    } catch (...) {
+        Output::write(Output::Kind::Error, "A listener of \"" + name + "\" threw an exception.");
+    }
     m_current = outer;
 }
 
@@ -102,7 +109,7 @@ void EventBus::fire(const std::string& event)
         // function it is running.
         Callback callback = it->second.callback;
         if (callback)
-            run(id, [&] { callback(); });
+            run(event, id, [&] { callback(); });
     }
     --m_firing[event];
 }
@@ -126,7 +133,7 @@ void EventBus::setCondition(const std::string& name, bool state)
             continue;
         ConditionCallback callback = it->second.conditionCallback;
         if (callback)
-            run(id, [&] { callback(state); });
+            run(name, id, [&] { callback(state); });
     }
     --m_firing[name];
 }

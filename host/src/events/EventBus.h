@@ -12,7 +12,8 @@ namespace nbhost {
 // The host's named events ("SelectionChanged", "timeChanged" ...) and
 // conditions ("playingBack"), with their listeners. Listeners run in the
 // order they were added; one may remove itself or any other while an event
-// is being fired.
+// is being fired. A listener that throws is reported and the others still
+// run.
 class EventBus
 {
 public:
@@ -50,7 +51,7 @@ private:
 
     std::vector<MCallbackId> listenersOf(const std::string& name) const;
     bool enter(const std::string& name);
-    void run(MCallbackId id, const std::function<void()>& call);
+    void run(const std::string& name, MCallbackId id, const std::function<void()>& call);
 
     std::map<MCallbackId, Listener> m_listeners;
     std::map<std::string, bool> m_conditions;

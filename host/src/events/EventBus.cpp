@@ -97,21 +97,29 @@ void EventBus::run(const std::string& name, MCallbackId id, const std::function<
     m_current = outer;
 }
 
-void EventBus::fire(const std::string& event)
+void EventBus::fire(const std::string& event) { notify(event, true); }
+
+// Events and conditions share the listener list; a condition's listeners
+// are told the new state.
+void EventBus::notify(const std::string& name, bool state)
 {
-    if (!enter(event))
+    if (!enter(name))
         return;
-    for (MCallbackId id : listenersOf(event)) {
+    for (MCallbackId id : listenersOf(name)) {
         auto it = m_listeners.find(id);
         if (it == m_listeners.end()) // removed by an earlier listener
             continue;
         // A copy, so a listener that removes itself does not destroy the
         // function it is running.
-        Callback callback = it->second.callback;
-        if (callback)
-            run(event, id, [&] { callback(); });
+        const Listener listener = it->second;
+        run(name, id, [&] {
+            if (listener.callback)
+                listener.callback();
+            else if (listener.conditionCallback)
+                listener.conditionCallback(state);
+        });
     }
-    --m_firing[event];
+    --m_firing[name];
 }
 
 bool EventBus::condition(const std::string& name) const
@@ -125,17 +133,7 @@ void EventBus::setCondition(const std::string& name, bool state)
     if (condition(name) == state)
         return;
     m_conditions[name] = state;
-    if (!enter(name))
-        return;
-    for (MCallbackId id : listenersOf(name)) {
-        auto it = m_listeners.find(id);
-        if (it == m_listeners.end())
-            continue;
-        ConditionCallback callback = it->second.conditionCallback;
-        if (callback)
-            run(name, id, [&] { callback(state); });
-    }
-    --m_firing[name];
+    notify(name, state);
 }
 
 } // namespace nbhost

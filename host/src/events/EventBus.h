@@ -51,6 +51,7 @@ private:
 
     std::vector<MCallbackId> listenersOf(const std::string& name) const;
     bool enter(const std::string& name);
+    void notify(const std::string& name, bool state);
     void run(const std::string& name, MCallbackId id, const std::function<void()>& call);
 
     std::map<MCallbackId, Listener> m_listeners;

@@ -3,66 +3,61 @@
 #include "core/Host.h"
 #include "time/TimeState.h"
 
+using nbhost::TimeState;
+
 namespace {
 
-nbhost::TimeState* timeState()
+TimeState* timeState()
 {
     nbhost::Host* host = nbhost::Host::current();
     return host ? &host->time() : nullptr;
 }
 
-MTime filmTime(double value) { return MTime(value, MTime::kFilm); }
+// A time of the host's, or the one a new scene starts with when there is no
+// host.
+MTime read(MTime (TimeState::*get)() const, double fallbackFrames)
+{
+    TimeState* time = timeState();
+    return time ? (time->*get)() : MTime(fallbackFrames, MTime::kFilm);
+}
+
+// Applies a change to the host's time; fails when there is no host.
+template <typename Change>
+MStatus change(Change apply)
+{
+    TimeState* time = timeState();
+    if (!time)
+        return MStatus::kFailure;
+    apply(*time);
+    return MStatus::kSuccess;
+}
 
 } // namespace
 
-MTime MAnimControl::currentTime()
-{
-    nbhost::TimeState* time = timeState();
-    return time ? time->currentTime() : filmTime(1.0);
-}
+MTime MAnimControl::currentTime() { return read(&TimeState::currentTime, 1.0); }
 
 MStatus MAnimControl::setCurrentTime(const MTime& newTime)
 {
-    nbhost::TimeState* time = timeState();
-    if (!time)
-        return MStatus::kFailure;
-    time->setCurrentTime(newTime);
-    return MStatus::kSuccess;
+    return change([&](TimeState& time) { time.setCurrentTime(newTime); });
 }
 
-MTime MAnimControl::minTime()
-{
-    nbhost::TimeState* time = timeState();
-    return time ? time->minTime() : filmTime(1.0);
-}
+MTime MAnimControl::minTime() { return read(&TimeState::minTime, 1.0); }
 
-MTime MAnimControl::maxTime()
-{
-    nbhost::TimeState* time = timeState();
-    return time ? time->maxTime() : filmTime(120.0);
-}
+MTime MAnimControl::maxTime() { return read(&TimeState::maxTime, 120.0); }
 
 MStatus MAnimControl::setMinTime(MTime newMinTime)
 {
-    nbhost::TimeState* time = timeState();
-    if (!time)
-        return MStatus::kFailure;
-    time->setMinTime(newMinTime);
-    return MStatus::kSuccess;
+    return change([&](TimeState& time) { time.setMinTime(newMinTime); });
 }
 
 MStatus MAnimControl::setMaxTime(MTime newMaxTime)
 {
-    nbhost::TimeState* time = timeState();
-    if (!time)
-        return MStatus::kFailure;
-    time->setMaxTime(newMaxTime);
-    return MStatus::kSuccess;
+    return change([&](TimeState& time) { time.setMaxTime(newMaxTime); });
 }
 
 MStatus MAnimControl::setMinMaxTime(const MTime& newMinTime, const MTime& newMaxTime)
 {
-    nbhost::TimeState* time = timeState();
+    TimeState* time = timeState();
     if (!time || newMaxTime < newMinTime)
         return MStatus::kInvalidParameter;
     time->setMinTime(newMinTime);
@@ -70,39 +65,23 @@ MStatus MAnimControl::setMinMaxTime(const MTime& newMinTime, const MTime& newMax
     return MStatus::kSuccess;
 }
 
-MTime MAnimControl::animationStartTime()
-{
-    nbhost::TimeState* time = timeState();
-    return time ? time->animationStartTime() : filmTime(1.0);
-}
+MTime MAnimControl::animationStartTime() { return read(&TimeState::animationStartTime, 1.0); }
 
-MTime MAnimControl::animationEndTime()
-{
-    nbhost::TimeState* time = timeState();
-    return time ? time->animationEndTime() : filmTime(200.0);
-}
+MTime MAnimControl::animationEndTime() { return read(&TimeState::animationEndTime, 200.0); }
 
 MStatus MAnimControl::setAnimationStartTime(MTime newStartTime)
 {
-    nbhost::TimeState* time = timeState();
-    if (!time)
-        return MStatus::kFailure;
-    time->setAnimationStartTime(newStartTime);
-    return MStatus::kSuccess;
+    return change([&](TimeState& time) { time.setAnimationStartTime(newStartTime); });
 }
 
 MStatus MAnimControl::setAnimationEndTime(MTime newEndTime)
 {
-    nbhost::TimeState* time = timeState();
-    if (!time)
-        return MStatus::kFailure;
-    time->setAnimationEndTime(newEndTime);
-    return MStatus::kSuccess;
+    return change([&](TimeState& time) { time.setAnimationEndTime(newEndTime); });
 }
 
 MStatus MAnimControl::setAnimationStartEndTime(MTime newStartTime, MTime newEndTime)
 {
-    nbhost::TimeState* time = timeState();
+    TimeState* time = timeState();
     if (!time || newEndTime < newStartTime)
         return MStatus::kInvalidParameter;
     time->setAnimationStartTime(newStartTime);
@@ -112,7 +91,7 @@ MStatus MAnimControl::setAnimationStartEndTime(MTime newStartTime, MTime newEndT
 
 MAnimControl::PlaybackMode MAnimControl::playbackMode(MStatus* ReturnStatus)
 {
-    nbhost::TimeState* time = timeState();
+    TimeState* time = timeState();
     if (ReturnStatus)
         *ReturnStatus = time ? MStatus::kSuccess : MStatus::kFailure;
     return time ? time->playbackMode() : kPlaybackLoop;
@@ -120,42 +99,26 @@ MAnimControl::PlaybackMode MAnimControl::playbackMode(MStatus* ReturnStatus)
 
 MStatus MAnimControl::setPlaybackMode(PlaybackMode newMode)
 {
-    nbhost::TimeState* time = timeState();
-    if (!time)
-        return MStatus::kFailure;
-    time->setPlaybackMode(newMode);
-    return MStatus::kSuccess;
+    return change([&](TimeState& time) { time.setPlaybackMode(newMode); });
 }
 
 bool MAnimControl::isPlaying()
 {
-    nbhost::TimeState* time = timeState();
+    TimeState* time = timeState();
     return time && time->isPlaying();
 }
 
 MStatus MAnimControl::playForward()
 {
-    nbhost::TimeState* time = timeState();
-    if (!time)
-        return MStatus::kFailure;
-    time->setPlaying(true, true);
-    return MStatus::kSuccess;
+    return change([](TimeState& time) { time.setPlaying(true, true); });
 }
 
 MStatus MAnimControl::playBackward()
 {
-    nbhost::TimeState* time = timeState();
-    if (!time)
-        return MStatus::kFailure;
-    time->setPlaying(true, false);
-    return MStatus::kSuccess;
+    return change([](TimeState& time) { time.setPlaying(true, false); });
 }
 
 MStatus MAnimControl::stop()
 {
-    nbhost::TimeState* time = timeState();
-    if (!time)
-        return MStatus::kFailure;
-    time->setPlaying(false, time->isPlayingForward());
-    return MStatus::kSuccess;
+    return change([](TimeState& time) { time.setPlaying(false, time.isPlayingForward()); });
 }

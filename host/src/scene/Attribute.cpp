@@ -94,9 +94,9 @@ bool Attribute::matchesName(const std::string& name) const
     return name == m_longName || name == m_shortName;
 }
 
-bool Attribute::isIntegral() const
+bool Attribute::isIntegral(MFnNumericData::Type type)
 {
-    switch (m_numericType) {
+    switch (type) {
     case MFnNumericData::kBoolean:
     case MFnNumericData::kByte:
     case MFnNumericData::kChar:

@@ -74,7 +74,8 @@ public:
     // Numeric attributes.
     MFnNumericData::Type numericType() const { return m_numericType; }
     bool isBoolean() const { return m_numericType == MFnNumericData::kBoolean; }
-    bool isIntegral() const;
+    bool isIntegral() const { return isIntegral(m_numericType); }
+    static bool isIntegral(MFnNumericData::Type type);
     std::optional<double> minimum() const { return m_min; }
     std::optional<double> maximum() const { return m_max; }
     void setMinimum(double value) { m_min = value; }

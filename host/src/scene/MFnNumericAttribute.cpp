@@ -11,20 +11,7 @@ namespace {
 
 bool isScalar(MFnNumericData::Type type)
 {
-    switch (type) {
-    case MFnNumericData::kBoolean:
-    case MFnNumericData::kByte:
-    case MFnNumericData::kChar:
-    case MFnNumericData::kShort:
-    case MFnNumericData::kLong:
-    case MFnNumericData::kInt64:
-    case MFnNumericData::kAddr:
-    case MFnNumericData::kFloat:
-    case MFnNumericData::kDouble:
-        return true;
-    default:
-        return false;
-    }
+    return Attribute::isIntegral(type) || type == MFnNumericData::kFloat || type == MFnNumericData::kDouble;
 }
 
 // The single-value numeric attribute the function set is attached to.

@@ -41,6 +41,8 @@ TEST_F(CommandTest, FailuresNonUndoableCommandsAndUndoOffLeaveNoStep)
     output().clear();
     ASSERT_TRUE(eval("undo").ok) << "an empty queue only warns";
     EXPECT_NE(output().warnings().find("no more commands to undo"), std::string::npos);
+    ASSERT_TRUE(eval("redo").ok);
+    EXPECT_NE(output().warnings().find("no more commands to redo"), std::string::npos);
 }
 
 TEST_F(CommandTest, ANewStepDestroysTheRedoSideAndFlushDestroysEverything)

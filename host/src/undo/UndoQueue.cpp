@@ -25,7 +25,7 @@ MStatus UndoQueue::undo()
 {
     if (!canUndo()) {
         Output::write(Output::Kind::Warning, "There are no more commands to undo.");
-        return MStatus::kFailure;
+        return MStatus::kSuccess;
     }
     return runStep(true);
 }
@@ -34,7 +34,7 @@ MStatus UndoQueue::redo()
 {
     if (!canRedo()) {
         Output::write(Output::Kind::Warning, "There are no more commands to redo.");
-        return MStatus::kFailure;
+        return MStatus::kSuccess;
     }
     return runStep(false);
 }

@@ -39,9 +39,9 @@ public:
     // name (for dropping a plug-in's steps), `label` what undoName shows.
     void push(std::unique_ptr<MPxCommand> command, const std::string& name, const std::string& label);
 
-    // Fails with a warning when there is nothing to undo or redo, with an
-    // error when the command's undoIt or redoIt fails or throws (the step
-    // stays put).
+    // Only warns when there is nothing to undo or redo, as the real host
+    // does; fails with an error when the command's undoIt or redoIt fails or
+    // throws (the step stays put).
     MStatus undo();
     MStatus redo();
 

@@ -9,14 +9,6 @@ void* RedoCommand::creator() { return new RedoCommand; }
 
 MSyntax RedoCommand::newSyntax() { return MSyntax(); }
 
-MStatus RedoCommand::doIt(const MArgList&)
-{
-    UndoQueue& queue = Host::current()->undoQueue();
-    if (!queue.canRedo()) {
-        displayWarning("There are no more commands to redo.");
-        return MStatus::kSuccess;
-    }
-    return queue.redo();
-}
+MStatus RedoCommand::doIt(const MArgList&) { return Host::current()->undoQueue().redo(); }
 
 } // namespace nbhost

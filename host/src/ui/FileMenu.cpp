@@ -2,6 +2,7 @@
 
 #include "core/CommandRunner.h"
 #include "core/Host.h"
+#include "script/Lexer.h"
 #include "ui/GuiSession.h"
 
 #include <QFileDialog>
@@ -67,13 +68,7 @@ void FileMenu::fillRecentMenu()
 
 QString FileMenu::quoted(const QString& text)
 {
-    QString result = QStringLiteral("\"");
-    for (const QChar c : text) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
-            result += QLatin1Char('\\');
-        result += c;
-    }
-    return result + QLatin1Char('"');
+    return QString::fromStdString(Lexer::quote(text.toStdString()));
 }
 
 QString FileMenu::sceneType(const QString& path)

@@ -27,19 +27,6 @@ protected:
 
     std::string path(const std::string& name) const { return m_dir.file(name); }
 
-    nbhost::Value run(const std::string& script)
-    {
-        nbhost::EvalResult result = eval(script);
-        EXPECT_TRUE(result.ok) << script << "\n" << output().errors();
-        return result.value;
-    }
-    // A script that must fail; returns the errors it printed.
-    std::string failure(const std::string& script)
-    {
-        output().clear();
-        EXPECT_FALSE(eval(script).ok) << script;
-        return output().errors();
-    }
 
     // Saves the scene under the name in the test folder; returns the path.
     std::string save(const std::string& name, const std::string& type = "")

@@ -43,19 +43,6 @@ protected:
 
     std::string pluginPath() const { return std::string(NB_TEST_PLUGIN_DIR) + "/nbtestplugin.so"; }
 
-    nbhost::Value run(const std::string& script)
-    {
-        nbhost::EvalResult result = eval(script);
-        EXPECT_TRUE(result.ok) << script << "\n" << output().errors();
-        return result.value;
-    }
-    // A script that must fail; returns the errors it printed.
-    std::string failure(const std::string& script)
-    {
-        output().clear();
-        EXPECT_FALSE(eval(script).ok) << script;
-        return output().errors();
-    }
     bool isLoaded() { return run(std::string("pluginInfo -q -loaded ") + kPlugin).asInt() == 1; }
     bool hasCommand(const std::string& name);
 

@@ -15,12 +15,12 @@
 
 namespace scenetest {
 
-class SceneFixture : public ::testing::Test
+class SceneFixture : public nbtest::HostTest
 {
 protected:
     void SetUp() override
     {
-        m_host = std::make_unique<nbtest::ScopedHost>();
+        nbtest::HostTest::SetUp();
         m_types = std::make_unique<TestTypes>();
         nbhost::Scene::instance().reset();
         TestLocator::destroyed = 0;
@@ -28,15 +28,12 @@ protected:
 
     void TearDown() override
     {
-        m_host.reset();
+        nbtest::HostTest::TearDown();
         nbhost::Scene::instance().reset();
         m_types.reset();
     }
 
     nbhost::Scene& scene() { return nbhost::Scene::instance(); }
-    nbhost::Host& host() { return m_host->host(); }
-    nbtest::OutputCapture& output() { return *m_host->output(); }
-    nbhost::EvalResult eval(const std::string& script) { return m_host->eval(script); }
 
     // A node by name, as a handle; null when absent.
     MObject node(const std::string& name)
@@ -65,7 +62,6 @@ protected:
     }
 
 private:
-    std::unique_ptr<nbtest::ScopedHost> m_host;
     std::unique_ptr<TestTypes> m_types;
     std::vector<std::shared_ptr<int>> m_counters;
 };

@@ -163,6 +163,21 @@ protected:
     OutputCapture& output() { return *m_scoped->output(); }
     const std::string& prefsDir() const { return m_scoped->prefsDir(); }
 
+    // The value of a script that must succeed.
+    nbhost::Value run(const std::string& script)
+    {
+        nbhost::EvalResult result = eval(script);
+        EXPECT_TRUE(result.ok) << script << "\n" << output().errors();
+        return result.value;
+    }
+    // A script that must fail; returns the errors it printed.
+    std::string failure(const std::string& script)
+    {
+        output().clear();
+        EXPECT_FALSE(eval(script).ok) << script;
+        return output().errors();
+    }
+
 private:
     std::unique_ptr<ScopedHost> m_scoped;
 };

@@ -16,6 +16,14 @@ case "$KIND" in
     *) echo "build: unknown kind '$KIND' (release, asan or fuzz)" >&2; exit 2 ;;
 esac
 
+# A compiler cache, when the machine has one, makes rebuilds and parallel
+# checkouts cheap; CI builds the same without it.
+if command -v ccache >/dev/null 2>&1; then
+    FLAGS="$FLAGS -DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$ROOT")}"
+    export CCACHE_NOHASHDIR=1
+fi
+
 # shellcheck disable=SC2086
 cmake -S "$ROOT" -B "$DIR" $FLAGS >/dev/null
 # shellcheck disable=SC2086

@@ -11,7 +11,7 @@
 #include "model/LayerManager.h"
 #include "model/PngBuffer.h"
 #include "model/TileMask.h"
-#include "plugin/Settings.h"
+#include "base/Settings.h"
 #include "raster/DrawUtil.h"
 #include "raster/Stroke.h"
 

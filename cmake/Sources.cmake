@@ -10,5 +10,5 @@ function(nb_collect_sources out)
     set(${out} ${result} PARENT_SCOPE)
 endfunction()
 
-# The plug-in's own folders, one per subsystem.
-set(NB_PLUGIN_DIRS plugin model raster node tools commands ui)
+# The plug-in's own folders, one per subsystem, from the bottom floor up.
+set(NB_PLUGIN_DIRS base raster model node commands tools ui plugin)

@@ -1,8 +1,8 @@
 #include "commands/DocumentCommand.h"
 
 #include "node/BaseNode.h"
-#include "plugin/Logger.h"
-#include "plugin/MayaUtil.h"
+#include "base/Logger.h"
+#include "base/MayaUtil.h"
 
 #include <maya/MArgDatabase.h>
 #include <maya/MArgList.h>

@@ -3,9 +3,9 @@
 #include "model/Layer.h"
 #include "model/LayerState.h"
 #include "node/BaseNode.h"
-#include "plugin/Logger.h"
-#include "plugin/MayaUtil.h"
-#include "plugin/Settings.h"
+#include "base/Logger.h"
+#include "base/MayaUtil.h"
+#include "base/Settings.h"
 
 #include <maya/MArgDatabase.h>
 #include <maya/MArgList.h>

@@ -5,8 +5,8 @@
 #include "model/LayerManager.h"
 #include "model/LayerState.h"
 #include "node/BaseNode.h"
-#include "plugin/MayaUtil.h"
-#include "plugin/Settings.h"
+#include "base/MayaUtil.h"
+#include "base/Settings.h"
 
 #include <maya/MArgDatabase.h>
 #include <maya/MArgList.h>

@@ -1,6 +1,6 @@
 #include "model/Frame.h"
 
-#include "plugin/Settings.h"
+#include "base/ImageSize.h"
 #include "raster/DrawUtil.h"
 
 #include <QPainter>
@@ -78,7 +78,7 @@ void Frame::PackImage()
 
 QImage Frame::BlankImage()
 {
-    QImage blank(Settings::FINAL_IMAGE_WIDTH, Settings::FINAL_IMAGE_WIDTH, QImage::Format_RGBA8888);
+    QImage blank(FRAME_IMAGE_SIDE, FRAME_IMAGE_SIDE, QImage::Format_RGBA8888);
     blank.fill(Qt::transparent);
     return blank;
 }
@@ -87,7 +87,7 @@ QImage Frame::Normalized(const QImage& value)
 {
     if (value.isNull())
         return value;
-    const int width = Settings::FINAL_IMAGE_WIDTH;
+    const int width = FRAME_IMAGE_SIDE;
     QImage result = value.format() == QImage::Format_RGBA8888
                         ? value
                         : value.convertToFormat(QImage::Format_RGBA8888);

@@ -4,10 +4,10 @@
 #include "model/Layer.h"
 #include "model/LayerManager.h"
 #include "node/BaseNodeLayerData.h"
-#include "plugin/Logger.h"
-#include "plugin/MayaUtil.h"
-#include "plugin/Settings.h"
-#include "plugin/TimelineFrameDisplay.h"
+#include "base/Logger.h"
+#include "base/MayaUtil.h"
+#include "base/Settings.h"
+#include "base/TimelineFrameDisplay.h"
 #include "ui/TimeControlOverlay.h"
 
 #include <maya/M3dView.h>

@@ -3,8 +3,8 @@
 #include "node/BaseNode.h"
 
 #include "model/LayerManager.h"
-#include "plugin/MayaUtil.h"
-#include "plugin/Settings.h"
+#include "base/MayaUtil.h"
+#include "base/Settings.h"
 
 #include <maya/M3dView.h>
 #include <maya/MAnimControl.h>

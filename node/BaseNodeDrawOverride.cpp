@@ -2,8 +2,8 @@
 
 #include "node/BaseNode.h"
 #include "node/BaseNodeUserData.h"
-#include "plugin/MayaUtil.h"
-#include "plugin/Settings.h"
+#include "base/MayaUtil.h"
+#include "base/Settings.h"
 
 #include <maya/MFnDependencyNode.h>
 #include <maya/MTextureManager.h>

@@ -2,8 +2,8 @@
 
 #include "model/Layer.h"
 #include "node/LayerDataContent.h"
-#include "plugin/Logger.h"
-#include "plugin/MayaUtil.h"
+#include "base/Logger.h"
+#include "base/MayaUtil.h"
 
 #include <maya/MArgList.h>
 #include <maya/MTime.h>

@@ -5,7 +5,7 @@
 #include "model/LayerManager.h"
 #include "node/BaseNodeLayerData.h"
 #include "node/LayerDataContent.h"
-#include "plugin/MayaUtil.h"
+#include "base/MayaUtil.h"
 
 #include <locale>
 #include <sstream>

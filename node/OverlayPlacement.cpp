@@ -1,6 +1,6 @@
 #include "node/OverlayPlacement.h"
 
-#include "plugin/Settings.h"
+#include "base/Settings.h"
 
 #include <maya/M3dView.h>
 #include <maya/MCommonRenderSettingsData.h>

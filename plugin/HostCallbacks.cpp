@@ -1,8 +1,8 @@
 #include "plugin/HostCallbacks.h"
 
 #include "node/BaseNode.h"
-#include "plugin/MayaUtil.h"
-#include "plugin/Settings.h"
+#include "base/MayaUtil.h"
+#include "base/Settings.h"
 
 #include <maya/MEventMessage.h>
 #include <maya/MMessage.h>

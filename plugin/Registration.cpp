@@ -10,7 +10,7 @@
 #include "node/BaseNodeDrawOverride.h"
 #include "node/BaseNodeLayerData.h"
 #include "plugin/HostCallbacks.h"
-#include "plugin/MayaUtil.h"
+#include "base/MayaUtil.h"
 
 #include <maya/MDrawRegistry.h>
 #include <maya/MFnPlugin.h>

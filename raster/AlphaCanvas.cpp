@@ -1,6 +1,6 @@
 #include "raster/AlphaCanvas.h"
 
-#include "plugin/Settings.h"
+#include "base/ImageSize.h"
 
 #include <QtGlobal>
 
@@ -14,8 +14,8 @@ AlphaCanvas::AlphaCanvas(QImage& image)
     if (bits == nullptr)
         return;
     stride = image.bytesPerLine();
-    width = std::min(image.width(), Settings::FINAL_IMAGE_WIDTH);
-    height = std::min(image.height(), Settings::FINAL_IMAGE_WIDTH);
+    width = std::min(image.width(), FRAME_IMAGE_SIDE);
+    height = std::min(image.height(), FRAME_IMAGE_SIDE);
 }
 
 void AlphaCanvas::Raise(int x, int y, unsigned char value) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "raster/ToolType.h"
+#include "base/ToolType.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,6 +1,6 @@
 #include "raster/DrawUtil.h"
 
-#include "plugin/Settings.h"
+#include "base/ImageSize.h"
 #include "raster/AlphaCanvas.h"
 #include "raster/FreehandRenderer.h"
 
@@ -140,7 +140,7 @@ bool DrawUtil::SetShapePen(QPainter& painter, const QList<StrokePoint>& points,
         return false;
     const StrokePoint& first = points.at(0);
     QPen pen = painter.pen();
-    const int maxWidth = MAX_PEN_WIDTH_FRAMES * Settings::FINAL_IMAGE_WIDTH;
+    const int maxWidth = MAX_PEN_WIDTH_FRAMES * FRAME_IMAGE_SIDE;
     pen.setWidth(std::clamp(first.width, 0, maxWidth));
     pen.setColor(PenColor(color, first.opacity));
     if (roundCap)
@@ -216,11 +216,11 @@ void DrawUtil::DrawTextString(QPainter& painter, const QList<StrokePoint>& point
     pen.setColor(PenColor(color, first.opacity));
     painter.setPen(pen);
     QFont font(fontFamily);
-    const int maxSize = MAX_TEXT_SIZE_FRAMES * Settings::FINAL_IMAGE_WIDTH;
+    const int maxSize = MAX_TEXT_SIZE_FRAMES * FRAME_IMAGE_SIDE;
     font.setPointSize(std::clamp(first.width, 1, maxSize));
     painter.setFont(font);
 
-    const int side = Settings::FINAL_IMAGE_WIDTH;
+    const int side = FRAME_IMAGE_SIDE;
     QRect bounds;
     painter.drawText(QRect(first.position, QSize(side, side)), Qt::AlignLeft,
                      text.isEmpty() ? QStringLiteral(" ") : text, &bounds);
@@ -250,7 +250,7 @@ void DrawUtil::DrawTransform(QPainter& painter, const Stroke& stroke, const QIma
     matrix.scale(stroke.scaleX, stroke.scaleY);
 
     const QRectF bounds = matrix.mapRect(QRectF(image.rect()));
-    const double frameArea = double(Settings::FINAL_IMAGE_WIDTH) * Settings::FINAL_IMAGE_WIDTH;
+    const double frameArea = double(FRAME_IMAGE_SIDE) * FRAME_IMAGE_SIDE;
     if (bounds.width() * bounds.height() > MAX_TRANSFORMED_FRAMES * frameArea) {
         DrawHugeTransform(painter, stroke, matrix, image);
         return;
@@ -315,7 +315,7 @@ bool DrawUtil::UnpackPngBuffer(const QByteArray& bytes, QImage& image)
         return false;
     QImageReader reader(&buffer, "PNG");
     const QSize size = reader.size();
-    const int maxSide = MAX_UNPACKED_SIDE_FRAMES * Settings::FINAL_IMAGE_WIDTH;
+    const int maxSide = MAX_UNPACKED_SIDE_FRAMES * FRAME_IMAGE_SIDE;
     if (!size.isValid() || size.width() > maxSide || size.height() > maxSide)
         return false;
     QImage decoded;

@@ -2,7 +2,7 @@
 
 #include "raster/Stroke.h"
 #include "raster/StrokePoint.h"
-#include "raster/ToolType.h"
+#include "base/ToolType.h"
 
 #include <QByteArray>
 #include <QColor>

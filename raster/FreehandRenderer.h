@@ -2,7 +2,7 @@
 
 #include "raster/CoverageGrid.h"
 #include "raster/StrokePoint.h"
-#include "raster/ToolType.h"
+#include "base/ToolType.h"
 
 #include <QImage>
 #include <QList>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "raster/StrokePoint.h"
-#include "raster/ToolType.h"
+#include "base/ToolType.h"
 
 #include <QColor>
 #include <QList>

@@ -1,7 +1,7 @@
 #include "ui/TimeControlOverlay.h"
 
-#include "plugin/MayaUtil.h"
-#include "plugin/Settings.h"
+#include "base/MayaUtil.h"
+#include "base/Settings.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "CommandTest.h"
 
-#include "plugin/Settings.h"
+#include "base/Settings.h"
 
 namespace cmdtest {
 namespace {

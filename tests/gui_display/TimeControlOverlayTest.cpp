@@ -2,8 +2,8 @@
 // gesture that moves drawing frames along with the keys.
 #include "ui/TimeControlOverlay.h"
 
-#include "plugin/MayaUtil.h"
-#include "plugin/Settings.h"
+#include "base/MayaUtil.h"
+#include "base/Settings.h"
 
 #include "support/GuiTestEnvironment.h"
 #include "ui/TimeSlider.h"

@@ -8,8 +8,8 @@
 #include "node/BaseNodeDrawOverride.h"
 #include "node/BaseNodeLayerData.h"
 #include "plugin/HostCallbacks.h"
-#include "plugin/MayaUtil.h"
-#include "plugin/Settings.h"
+#include "base/MayaUtil.h"
+#include "base/Settings.h"
 #include "ui/TimeControlOverlay.h"
 
 #include "support/GuiTestEnvironment.h"

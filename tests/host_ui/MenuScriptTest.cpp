@@ -1,6 +1,6 @@
 #include "UiTest.h"
 
-#include "plugin/MayaUtil.h"
+#include "base/MayaUtil.h"
 #include "ui/MenuSets.h"
 
 #include <fstream>

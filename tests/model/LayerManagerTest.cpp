@@ -1,6 +1,6 @@
 #include "ModelTest.h"
 
-#include "plugin/MayaUtil.h"
+#include "base/MayaUtil.h"
 
 #include <memory>
 

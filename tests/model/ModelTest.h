@@ -8,7 +8,7 @@
 #include "model/Frame.h"
 #include "model/Layer.h"
 #include "model/LayerManager.h"
-#include "plugin/Settings.h"
+#include "base/Settings.h"
 #include "time/TimeState.h"
 
 #include <maya/MTime.h>

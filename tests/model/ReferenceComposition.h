@@ -8,8 +8,8 @@
 #include "model/Layer.h"
 #include "model/LayerManager.h"
 #include "model/PixelSpan.h"
-#include "plugin/MayaUtil.h"
-#include "plugin/Settings.h"
+#include "base/MayaUtil.h"
+#include "base/Settings.h"
 #include "raster/DrawUtil.h"
 #include "raster/Stroke.h"
 

@@ -1,6 +1,6 @@
 #include "NodeTest.h"
 
-#include "plugin/Settings.h"
+#include "base/Settings.h"
 #include "scene/FileReadState.h"
 
 #include <maya/MFnPluginData.h>

@@ -8,7 +8,7 @@
 #include "model/LayerManager.h"
 #include "node/BaseNode.h"
 #include "node/BaseNodeLayerData.h"
-#include "plugin/Settings.h"
+#include "base/Settings.h"
 #include "support/GuiTestEnvironment.h"
 
 #include "scene/DataTypeRegistry.h"

@@ -4,7 +4,7 @@
 #include "model/LayerManager.h"
 #include "node/BaseNode.h"
 #include "plugin/HostCallbacks.h"
-#include "plugin/Settings.h"
+#include "base/Settings.h"
 #include "scene/DataTypeRegistry.h"
 #include "scene/NodeTypeRegistry.h"
 #include "events/ScriptJobs.h"

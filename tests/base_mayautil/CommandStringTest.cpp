@@ -1,6 +1,6 @@
 #include "MayaUtilTest.h"
 
-#include "plugin/MayaUtil.h"
+#include "base/MayaUtil.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "plugin/MayaUtil.h"
+#include "base/MayaUtil.h"
 
 #include "support/GuiTestEnvironment.h"
 

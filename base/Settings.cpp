@@ -1,7 +1,8 @@
-#include "plugin/Settings.h"
+#include "base/Settings.h"
 
-#include "plugin/Logger.h"
-#include "plugin/MayaUtil.h"
+#include "base/ImageSize.h"
+#include "base/Logger.h"
+#include "base/MayaUtil.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -15,7 +16,7 @@
 #include <vector>
 
 const int Settings::CONFIG_FILE_VERSION = 1;
-const int Settings::FINAL_IMAGE_WIDTH = 1024;
+const int Settings::FINAL_IMAGE_WIDTH = FRAME_IMAGE_SIDE;
 const int Settings::DEFAULT_STATIC_FRAME_TIME = -999;
 const int Settings::MAX_PENCIL_SIZE = 100;
 const int Settings::MAX_BRUSH_SIZE = 100;

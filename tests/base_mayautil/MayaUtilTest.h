@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugin/Settings.h"
+#include "base/Settings.h"
 
 #include "core/CommandRegistry.h"
 #include "core/Host.h"

@@ -1,4 +1,4 @@
-#include "plugin/Settings.h"
+#include "base/Settings.h"
 
 #include "support/HostTestEnvironment.h"
 

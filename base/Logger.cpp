@@ -1,4 +1,4 @@
-#include "plugin/Logger.h"
+#include "base/Logger.h"
 
 #include <maya/MGlobal.h>
 #include <maya/MQtUtil.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugin/TimelineFrameDisplay.h"
+#include "base/TimelineFrameDisplay.h"
 
 #include <maya/MDoubleArray.h>
 #include <maya/MStatus.h>

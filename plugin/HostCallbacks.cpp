@@ -1,6 +1,7 @@
 #include "plugin/HostCallbacks.h"
 
 #include "node/BaseNode.h"
+#include "ui/DialogManager.h"
 #include "base/MayaUtil.h"
 #include "base/Settings.h"
 
@@ -92,8 +93,11 @@ void HostCallbacks::OnSceneOpened(void*)
     UpdateLayerPanel();
 }
 
+// The panels save their geometry first: the node's shutdown writes the
+// settings file.
 void HostCallbacks::OnApplicationExit(void*)
 {
+    DialogManager::Shutdown();
     BaseNode::Shutdown();
 }
 

@@ -10,6 +10,7 @@
 #include "node/BaseNodeDrawOverride.h"
 #include "node/BaseNodeLayerData.h"
 #include "plugin/HostCallbacks.h"
+#include "ui/DialogManager.h"
 #include "base/MayaUtil.h"
 
 #include <maya/MDrawRegistry.h>
@@ -67,6 +68,8 @@ MStatus Registration::RegisterAll(MFnPlugin& plugin)
 
 MStatus Registration::DeregisterAll(MFnPlugin& plugin)
 {
+    // Panels go before the node's cleanup, which writes their geometry out.
+    DialogManager::Shutdown();
     MStatus status;
     if (DeregisterNodes(plugin, status) && DeregisterDataTypes(plugin, status)
         && DeregisterContextCommands(plugin, status))

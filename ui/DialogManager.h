@@ -1,12 +1,62 @@
 #pragma once
 
+#include <QByteArray>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
 class LayerManagerDialog;
 
-// The plug-in's panels, each created on first request.
+// The plug-in's panels. Each persistent panel exists once, from its first
+// request until Shutdown or ResetUI, parented to the host's main window;
+// modal dialogs are built for one run and destroyed when they close.
+// Without a user interface (batch mode) no panel is ever made: the getters
+// answer null and the modal dialogs report that they need one.
 class DialogManager
 {
 public:
-    // The layer panel; null while the host runs without a user interface
-    // and, for now, always: the panel is not built yet.
     static LayerManagerDialog* GetLayerMangerDialog();
+
+    // Modal dialogs over `parent`, the host's main window when null. Each
+    // answers false when it could not be shown.
+    static bool ShowNewLayerDialog(QWidget* parent = nullptr);
+    static bool ShowLayerPropertiesDialog(const QString& camera, int index, QWidget* parent = nullptr);
+
+    // At quit and unload: every panel saves its geometry into the settings
+    // and goes.
+    static void Shutdown();
+    // After the user's confirmation: every panel goes and the saved
+    // geometries are forgotten, so panels reopen at default places.
+    static void ResetUI();
+
+    static QWidget* MainWindow();
+    static bool InterfaceAvailable();
+
+private:
+    // The persistent panels in the order Shutdown and ResetUI visit them.
+    enum Slot
+    {
+        SLOT_LAYER_MANAGER,
+        SLOT_TOOLBOX,
+        SLOT_TOOL_OPTIONS,
+        SLOT_COLOR_PALETTE,
+        SLOT_RETIMING,
+        SLOT_COUNT
+    };
+    // The panel of a slot, made on first request by `create` with the main
+    // window as parent; null without a user interface.
+    template <typename Panel, typename Create>
+    static Panel* GetPanel(Slot slot, Create create)
+    {
+        if (!panels[slot]) {
+            if (!InterfaceAvailable())
+                return nullptr;
+            panels[slot] = create(MainWindow());
+        }
+        return static_cast<Panel*>(panels[slot].data());
+    }
+    static QByteArray& GeometrySetting(Slot slot);
+    static void Release(Slot slot, bool saveGeometry);
+
+    static QPointer<QWidget> panels[SLOT_COUNT];
 };

@@ -5,13 +5,13 @@
 
 #include "tests/model/ReferenceComposition.h"
 
+#include "base/Settings.h"
 #include "core/Host.h"
 #include "model/Frame.h"
 #include "model/Layer.h"
 #include "model/LayerManager.h"
 #include "model/PngBuffer.h"
 #include "model/TileMask.h"
-#include "base/Settings.h"
 #include "raster/DrawUtil.h"
 #include "raster/Stroke.h"
 

@@ -1,8 +1,8 @@
 #include "commands/DocumentCommand.h"
 
-#include "node/BaseNode.h"
 #include "base/Logger.h"
 #include "base/MayaUtil.h"
+#include "node/BaseNode.h"
 
 #include <maya/MArgDatabase.h>
 #include <maya/MArgList.h>

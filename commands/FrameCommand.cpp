@@ -1,5 +1,8 @@
 #include "commands/FrameCommand.h"
 
+#include "base/Logger.h"
+#include "base/MayaUtil.h"
+#include "base/Settings.h"
 #include "commands/FrameMove.h"
 #include "commands/FrameRetime.h"
 #include "commands/TimeSliderRange.h"
@@ -7,9 +10,6 @@
 #include "model/Layer.h"
 #include "model/LayerState.h"
 #include "node/BaseNode.h"
-#include "base/Logger.h"
-#include "base/MayaUtil.h"
-#include "base/Settings.h"
 
 #include <maya/MArgDatabase.h>
 #include <maya/MArgList.h>

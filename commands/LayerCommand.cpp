@@ -1,11 +1,11 @@
 #include "commands/LayerCommand.h"
 
-#include "model/Layer.h"
-#include "model/LayerState.h"
-#include "node/BaseNode.h"
 #include "base/Logger.h"
 #include "base/MayaUtil.h"
 #include "base/Settings.h"
+#include "model/Layer.h"
+#include "model/LayerState.h"
+#include "node/BaseNode.h"
 
 #include <maya/MArgDatabase.h>
 #include <maya/MArgList.h>

@@ -1,11 +1,11 @@
 #include "commands/NodeCommand.h"
 
-#include "commands/TimeSliderRange.h"
-#include "model/LayerState.h"
-#include "node/BaseNode.h"
 #include "base/Logger.h"
 #include "base/MayaUtil.h"
 #include "base/Settings.h"
+#include "commands/TimeSliderRange.h"
+#include "model/LayerState.h"
+#include "node/BaseNode.h"
 
 #include <maya/MArgDatabase.h>
 #include <maya/MArgList.h>

@@ -1,12 +1,12 @@
 #include "commands/StrokeCommand.h"
 
+#include "base/MayaUtil.h"
+#include "base/Settings.h"
 #include "model/Frame.h"
 #include "model/Layer.h"
 #include "model/LayerManager.h"
 #include "model/LayerState.h"
 #include "node/BaseNode.h"
-#include "base/MayaUtil.h"
-#include "base/Settings.h"
 
 #include <maya/MArgDatabase.h>
 #include <maya/MArgList.h>

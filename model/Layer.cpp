@@ -1,7 +1,7 @@
 #include "model/Layer.h"
 
-#include "model/Frame.h"
 #include "base/MayaUtil.h"
+#include "model/Frame.h"
 
 #include <algorithm>
 

@@ -1,15 +1,15 @@
 #include "model/LayerManager.h"
 
-#include "model/Frame.h"
-#include "model/Layer.h"
-#include "model/PixelSpan.h"
-#include "model/PngBuffer.h"
 #include "base/Logger.h"
 #include "base/MayaUtil.h"
 #include "base/Settings.h"
+#include "model/Frame.h"
+#include "model/Layer.h"
+#include "model/LayerListNotifier.h"
+#include "model/PixelSpan.h"
+#include "model/PngBuffer.h"
 #include "raster/DrawUtil.h"
 #include "raster/Stroke.h"
-#include "ui/DialogManager.h"
 
 #include <QPainter>
 
@@ -89,12 +89,7 @@ void LayerManager::UpdateLayerManagerDialog()
 {
     if (!isMaster)
         return;
-    if (!DialogManager::GetLayerMangerDialog())
-        return;
-    // Refill the panel here once it exists: Clear(); AppendLayer(camera, name,
-    // visible, state) for every layer of every camera in name order; then
-    // SetActive(activeCamera, its active index) and SetActiveOpacity(opacity
-    // of that layer, 1.0 without one).
+    emit LayerListNotifier::Instance()->LayersChanged(this);
 }
 
 void LayerManager::ChangeActiveCamera(const QString& camera)

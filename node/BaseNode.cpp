@@ -1,14 +1,15 @@
 #include "node/BaseNode.h"
 
-#include "model/Frame.h"
-#include "model/Layer.h"
-#include "model/LayerManager.h"
-#include "node/BaseNodeLayerData.h"
 #include "base/Logger.h"
 #include "base/MayaUtil.h"
 #include "base/Settings.h"
 #include "base/TimelineFrameDisplay.h"
-#include "ui/TimeControlOverlay.h"
+#include "model/Frame.h"
+#include "model/Layer.h"
+#include "model/LayerListNotifier.h"
+#include "model/LayerManager.h"
+#include "node/BaseNodeLayerData.h"
+#include "node/TimelineMarks.h"
 
 #include <maya/M3dView.h>
 #include <maya/MDoubleArray.h>
@@ -28,7 +29,7 @@
 MObject BaseNode::layerDataAttribute;
 MObject BaseNode::opacityAttribute;
 bool BaseNode::drawContextActive = false;
-QPointer<TimeControlOverlay> BaseNode::timelineOverlay;
+TimelineMarks* BaseNode::timelineMarks = nullptr;
 
 namespace {
 
@@ -77,15 +78,6 @@ MString BaseNode::GetDrawRegistrationId()
 
 MStatus BaseNode::Initialize()
 {
-    if (Settings::guiEnabled && !timelineOverlay) {
-        if (QWidget* slider = MayaUtil::GetTimeControlWidget()) {
-            timelineOverlay = new TimeControlOverlay(slider);
-            timelineOverlay->hide();
-        } else {
-            Logger::Error("Failed to get time control widget.");
-        }
-    }
-
     MFnTypedAttribute typed;
     layerDataAttribute = typed.create("layerData", "ld", BaseNodeLayerData::GetTypeID());
     typed.setReadable(true);
@@ -732,9 +724,9 @@ void BaseNode::UpdatePlaybackTime()
 void BaseNode::OnPlaybackTimeChanged(int time)
 {
     bool moveActive = false;
-    if (timelineOverlay) {
-        timelineOverlay->UpdateMoveOffset();
-        if (timelineOverlay->HasMoveOffset()) {
+    if (timelineMarks) {
+        timelineMarks->UpdateMoveOffset();
+        if (timelineMarks->HasMoveOffset()) {
             UpdateTimeControlOverlay();
             moveActive = true;
         }
@@ -765,32 +757,48 @@ void BaseNode::UpdateTimeControlOverlay()
 {
     BaseNode* master = GetMaster();
     if (!master || !TimeControlOverlayIsVisible(master)) {
-        if (timelineOverlay && timelineOverlay->isVisible()) {
-            timelineOverlay->ClearFrameTimes();
-            timelineOverlay->hide();
+        if (timelineMarks && timelineMarks->MarksShown()) {
+            timelineMarks->ClearFrameTimes();
+            timelineMarks->SetMarksShown(false);
         }
         return;
     }
     QList<int> times;
     master->GetFrameTimes(master->GetActiveCamera(), times);
-    if (!timelineOverlay)
+    if (!timelineMarks)
         return;
     // Preview of a range being dragged: the frames inside it move along.
-    const int offset = timelineOverlay->GetMoveOffset();
-    const MDoubleArray range = timelineOverlay->GetRangeForMoveOffset();
-    if (timelineOverlay->HasMoveOffset() && offset != 0 && range.length() == 2) {
+    const int offset = timelineMarks->GetMoveOffset();
+    const MDoubleArray range = timelineMarks->GetRangeForMoveOffset();
+    if (timelineMarks->HasMoveOffset() && offset != 0 && range.length() == 2) {
         for (int& t : times)
             if (range[0] <= t && t < range[1])
                 t += offset;
     }
-    timelineOverlay->SetFrameTimes(times);
-    if (timelineOverlay->isHidden())
-        timelineOverlay->show();
+    timelineMarks->SetFrameTimes(times);
+    if (!timelineMarks->MarksShown())
+        timelineMarks->SetMarksShown(true);
 }
 
-TimeControlOverlay* BaseNode::GetTimeControlOverlay()
+void BaseNode::SetTimelineMarks(TimelineMarks* marks)
 {
-    return timelineOverlay;
+    if (marks == timelineMarks)
+        return;
+    delete timelineMarks;
+    timelineMarks = marks;
+    if (timelineMarks && drawContextActive)
+        timelineMarks->SetDrawContextActive(true);
+}
+
+TimelineMarks* BaseNode::GetTimelineMarks()
+{
+    return timelineMarks;
+}
+
+void BaseNode::ForgetTimelineMarks(const TimelineMarks* marks)
+{
+    if (marks == timelineMarks)
+        timelineMarks = nullptr;
 }
 
 void BaseNode::SetDrawContextActive(bool active)
@@ -798,8 +806,8 @@ void BaseNode::SetDrawContextActive(bool active)
     if (active == drawContextActive)
         return;
     drawContextActive = active;
-    if (timelineOverlay)
-        timelineOverlay->SetDrawContextActive(active);
+    if (timelineMarks)
+        timelineMarks->SetDrawContextActive(active);
     if (Settings::timelineFrameDisplay == TIMELINE_FRAME_DISPLAY_SELECTION_OR_CONTEXT)
         UpdateTimeControlOverlay();
 }
@@ -809,9 +817,10 @@ bool BaseNode::IsDrawContextActive()
     return drawContextActive;
 }
 
-// The layer panel is cleared here once it exists; DialogManager gives none yet.
+// The layer panel empties itself when told.
 void BaseNode::ClearLayerManagerDialog()
 {
+    emit LayerListNotifier::Instance()->LayersCleared();
 }
 
 MStatus BaseNode::Shutdown()
@@ -826,11 +835,7 @@ MStatus BaseNode::Cleanup()
 
 MStatus BaseNode::ReleaseClassResources()
 {
-    if (timelineOverlay) {
-        timelineOverlay->setParent(nullptr);
-        delete timelineOverlay.data();
-    }
-    timelineOverlay = nullptr;
+    SetTimelineMarks(nullptr);
     Settings::WriteUserConfig();
     return MStatus::kSuccess;
 }

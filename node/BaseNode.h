@@ -16,7 +16,6 @@
 #include <QByteArray>
 #include <QList>
 #include <QPoint>
-#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -28,7 +27,7 @@ class MFnDependencyNode;
 class MSelectionList;
 class PngBuffer;
 class QImage;
-class TimeControlOverlay;
+class TimelineMarks;
 namespace MHWRender {
 class MFrameContext;
 }
@@ -169,8 +168,12 @@ public:
     static void UpdateTimeControlOverlay();
     static bool TimeControlOverlayIsVisible(BaseNode* node);
     static void SetDrawContextActive(bool active);
-    // The frame marks on the time slider; null without a user interface.
-    static TimeControlOverlay* GetTimeControlOverlay();
+    // The frame marks on the time slider, handed over by the interface when
+    // the node type registers; null without a user interface. The node owns
+    // them from then on and deletes them at shutdown.
+    static void SetTimelineMarks(TimelineMarks* marks);
+    static TimelineMarks* GetTimelineMarks();
+    static void ForgetTimelineMarks(const TimelineMarks* marks);
     static bool IsDrawContextActive();
     static void ClearLayerManagerDialog();
 
@@ -247,5 +250,5 @@ private:
 
     static bool drawContextActive;
     // Owned; guarded because the host may destroy the time slider first.
-    static QPointer<TimeControlOverlay> timelineOverlay;
+    static TimelineMarks* timelineMarks;
 };

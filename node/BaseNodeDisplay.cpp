@@ -2,9 +2,9 @@
 // and the image itself. The arithmetic lives in OverlayPlacement.
 #include "node/BaseNode.h"
 
-#include "model/LayerManager.h"
 #include "base/MayaUtil.h"
 #include "base/Settings.h"
+#include "model/LayerManager.h"
 
 #include <maya/M3dView.h>
 #include <maya/MAnimControl.h>

@@ -1,9 +1,9 @@
 #include "node/BaseNodeDrawOverride.h"
 
-#include "node/BaseNode.h"
-#include "node/BaseNodeUserData.h"
 #include "base/MayaUtil.h"
 #include "base/Settings.h"
+#include "node/BaseNode.h"
+#include "node/BaseNodeUserData.h"
 
 #include <maya/MFnDependencyNode.h>
 #include <maya/MTextureManager.h>

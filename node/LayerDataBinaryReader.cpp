@@ -1,7 +1,7 @@
 #include "node/LayerDataBinaryReader.h"
 
-#include "node/LayerDataContent.h"
 #include "base/Logger.h"
+#include "node/LayerDataContent.h"
 
 #include <QImage>
 

@@ -1,9 +1,9 @@
 #include "node/LayerDataTextReader.h"
 
-#include "model/Layer.h"
-#include "node/LayerDataContent.h"
 #include "base/Logger.h"
 #include "base/MayaUtil.h"
+#include "model/Layer.h"
+#include "node/LayerDataContent.h"
 
 #include <maya/MArgList.h>
 #include <maya/MTime.h>

@@ -1,11 +1,11 @@
 #include "node/LayerDataTextWriter.h"
 
+#include "base/MayaUtil.h"
 #include "model/Frame.h"
 #include "model/Layer.h"
 #include "model/LayerManager.h"
 #include "node/BaseNodeLayerData.h"
 #include "node/LayerDataContent.h"
-#include "base/MayaUtil.h"
 
 #include <locale>
 #include <sstream>

@@ -1,7 +1,7 @@
 #include "node/LegacyImageQuad.h"
 
-#include "node/OverlayPlacement.h"
 #include "base/Settings.h"
+#include "node/OverlayPlacement.h"
 
 #include <maya/M3dView.h>
 

@@ -1,9 +1,9 @@
 #include "plugin/HostCallbacks.h"
 
-#include "node/BaseNode.h"
-#include "ui/DialogManager.h"
 #include "base/MayaUtil.h"
 #include "base/Settings.h"
+#include "node/BaseNode.h"
+#include "ui/DialogManager.h"
 
 #include <maya/MEventMessage.h>
 #include <maya/MMessage.h>

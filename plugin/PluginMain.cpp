@@ -1,9 +1,9 @@
 // The module's entry points: the host calls initializePlugin when it loads
 // the plug-in and uninitializePlugin before it unloads it.
-#include "plugin/HostCallbacks.h"
 #include "base/MayaUtil.h"
-#include "plugin/Registration.h"
 #include "base/Settings.h"
+#include "plugin/HostCallbacks.h"
+#include "plugin/Registration.h"
 
 #include <maya/MFnPlugin.h>
 #include <maya/MGlobal.h>

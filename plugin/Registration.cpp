@@ -2,6 +2,9 @@
 #define MNoVersionString
 #include "plugin/Registration.h"
 
+#include "base/Logger.h"
+#include "base/MayaUtil.h"
+#include "base/Settings.h"
 #include "commands/FrameCommand.h"
 #include "commands/LayerCommand.h"
 #include "commands/NodeCommand.h"
@@ -11,7 +14,7 @@
 #include "node/BaseNodeLayerData.h"
 #include "plugin/HostCallbacks.h"
 #include "ui/DialogManager.h"
-#include "base/MayaUtil.h"
+#include "ui/TimeControlOverlay.h"
 
 #include <maya/MDrawRegistry.h>
 #include <maya/MFnPlugin.h>
@@ -122,11 +125,28 @@ MStatus Registration::RegisterNodes(MFnPlugin& plugin, MStatus& status)
         ShowError(QStringLiteral("Failed to register base node"));
         return status;
     }
+    CreateTimelineMarks();
     status = MHWRender::MDrawRegistry::registerDrawOverrideCreator(
         classification, BaseNode::GetDrawRegistrationId(), &BaseNodeDrawOverride::Creator);
     if (!status)
         ShowError(QStringLiteral("Failed to register draw node override"));
     return status;
+}
+
+// The drawing-frame marks live on the host's time slider, once per session
+// with a user interface; the node owns them from here on.
+void Registration::CreateTimelineMarks()
+{
+    if (!Settings::guiEnabled || BaseNode::GetTimelineMarks())
+        return;
+    QWidget* slider = MayaUtil::GetTimeControlWidget();
+    if (!slider) {
+        Logger::Error("Failed to get time control widget.");
+        return;
+    }
+    auto* overlay = new TimeControlOverlay(slider);
+    overlay->hide();
+    BaseNode::SetTimelineMarks(overlay);
 }
 
 // The draw override goes first, then the node.

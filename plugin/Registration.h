@@ -19,6 +19,9 @@ public:
     static MStatus RegisterAll(MFnPlugin& plugin);
     // Deregisters every group while the previous one succeeded.
     static MStatus DeregisterAll(MFnPlugin& plugin);
+    // The drawing-frame marks on the time slider, made as the node type
+    // registers; nothing without a user interface or a time slider.
+    static void CreateTimelineMarks();
 
     static MStatus RegisterCommands(MFnPlugin& plugin, MStatus& status);
     static MStatus RegisterContextCommands(MFnPlugin& plugin, MStatus& status);

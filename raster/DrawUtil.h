@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/ToolType.h"
 #include "raster/Stroke.h"
 #include "raster/StrokePoint.h"
-#include "base/ToolType.h"
 
 #include <QByteArray>
 #include <QColor>

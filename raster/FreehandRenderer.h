@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/ToolType.h"
 #include "raster/CoverageGrid.h"
 #include "raster/StrokePoint.h"
-#include "base/ToolType.h"
 
 #include <QImage>
 #include <QList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "raster/StrokePoint.h"
 #include "base/ToolType.h"
+#include "raster/StrokePoint.h"
 
 #include <QColor>
 #include <QList>

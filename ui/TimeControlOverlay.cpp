@@ -28,6 +28,16 @@ void TimeControlOverlay::ClearFrameTimes()
     update();
 }
 
+void TimeControlOverlay::SetMarksShown(bool shown)
+{
+    setVisible(shown);
+}
+
+bool TimeControlOverlay::MarksShown() const
+{
+    return isVisible();
+}
+
 void TimeControlOverlay::SetDrawContextActive(bool active)
 {
     drawContextActive = active;

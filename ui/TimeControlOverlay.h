@@ -1,5 +1,7 @@
 #pragma once
 
+#include "node/TimelineMarks.h"
+
 #include <maya/MDoubleArray.h>
 
 #include <QList>
@@ -11,7 +13,7 @@
 // the ticks in the range move with it and, on release, the drawing frames
 // in the range are moved by the same number of frames so they stay with the
 // keys. Mouse events always pass on to the slider underneath.
-class TimeControlOverlay : public QWidget
+class TimeControlOverlay : public QWidget, public TimelineMarks
 {
     Q_OBJECT
 
@@ -19,16 +21,16 @@ public:
     explicit TimeControlOverlay(QWidget* timeSlider);
     ~TimeControlOverlay() override;
 
-    void SetFrameTimes(const QList<int>& times);
-    void ClearFrameTimes();
-    void SetDrawContextActive(bool active);
+    void SetFrameTimes(const QList<int>& times) override;
+    void ClearFrameTimes() override;
+    void SetMarksShown(bool shown) override;
+    bool MarksShown() const override;
+    void SetDrawContextActive(bool active) override;
 
-    // At every time change while a range is dragged.
-    void UpdateMoveOffset();
-    bool HasMoveOffset() const;
-    int GetMoveOffset() const;
-    // The highlighted range [start, end) when the gesture began.
-    MDoubleArray GetRangeForMoveOffset() const;
+    void UpdateMoveOffset() override;
+    bool HasMoveOffset() const override;
+    int GetMoveOffset() const override;
+    MDoubleArray GetRangeForMoveOffset() const override;
     void ResetDrag();
 
     // Where the ticks go on a slider of the given size, in its pixels.

@@ -1,7 +1,7 @@
 #include "CommandTest.h"
 
-#include "model/Frame.h"
 #include "base/Settings.h"
+#include "model/Frame.h"
 #include "raster/Stroke.h"
 
 #include <QHash>

@@ -1,6 +1,8 @@
 // The drawing node in the GUI host: its frames drawn over the camera view
 // at each time, captured with playblast, and the timeline marks shown and
 // hidden by the display preference.
+#include "base/MayaUtil.h"
+#include "base/Settings.h"
 #include "model/Frame.h"
 #include "model/Layer.h"
 #include "model/LayerManager.h"
@@ -8,8 +10,7 @@
 #include "node/BaseNodeDrawOverride.h"
 #include "node/BaseNodeLayerData.h"
 #include "plugin/HostCallbacks.h"
-#include "base/MayaUtil.h"
-#include "base/Settings.h"
+#include "plugin/Registration.h"
 #include "ui/TimeControlOverlay.h"
 
 #include "support/GuiTestEnvironment.h"
@@ -54,6 +55,7 @@ protected:
         MHWRender::MDrawRegistry::registerDrawOverrideCreator(
             BaseNode::GetDrawDbClassification(), BaseNode::GetDrawRegistrationId(),
             &BaseNodeDrawOverride::Creator);
+        Registration::CreateTimelineMarks();
         HostCallbacks::AddCallbacks();
         nbtest::processEvents();
     }
@@ -162,7 +164,7 @@ TEST_F(ViewportDisplayTest, LegacyViewShowsTheFrameOnItsQuad)
 
 TEST_F(ViewportDisplayTest, TimelineMarksFollowTheDisplayPreference)
 {
-    TimeControlOverlay* overlay = BaseNode::GetTimeControlOverlay();
+    auto* overlay = dynamic_cast<TimeControlOverlay*>(BaseNode::GetTimelineMarks());
     ASSERT_NE(overlay, nullptr);
     EXPECT_TRUE(overlay->isHidden());
     ASSERT_NE(CreateNode(), nullptr);

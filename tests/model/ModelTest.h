@@ -5,10 +5,10 @@
 
 #include "support/HostTestEnvironment.h"
 
+#include "base/Settings.h"
 #include "model/Frame.h"
 #include "model/Layer.h"
 #include "model/LayerManager.h"
-#include "base/Settings.h"
 #include "time/TimeState.h"
 
 #include <maya/MTime.h>

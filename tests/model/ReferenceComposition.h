@@ -5,11 +5,11 @@
 // pixels. Call it after GetFlattenedImage, which brings the stroke image up
 // to date. Shared by the model tests and the model benchmark.
 
+#include "base/MayaUtil.h"
+#include "base/Settings.h"
 #include "model/Layer.h"
 #include "model/LayerManager.h"
 #include "model/PixelSpan.h"
-#include "base/MayaUtil.h"
-#include "base/Settings.h"
 #include "raster/DrawUtil.h"
 #include "raster/Stroke.h"
 

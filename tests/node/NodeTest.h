@@ -3,12 +3,12 @@
 // registered as the plug-in registers them, and helpers to build, write and
 // read documents in both record forms.
 
+#include "base/Settings.h"
 #include "model/Frame.h"
 #include "model/Layer.h"
 #include "model/LayerManager.h"
 #include "node/BaseNode.h"
 #include "node/BaseNodeLayerData.h"
-#include "base/Settings.h"
 #include "support/GuiTestEnvironment.h"
 
 #include "scene/DataTypeRegistry.h"

@@ -1,13 +1,13 @@
 #include "LifecycleTest.h"
 
+#include "base/Settings.h"
+#include "events/ScriptJobs.h"
 #include "model/Layer.h"
 #include "model/LayerManager.h"
 #include "node/BaseNode.h"
 #include "plugin/HostCallbacks.h"
-#include "base/Settings.h"
 #include "scene/DataTypeRegistry.h"
 #include "scene/NodeTypeRegistry.h"
-#include "events/ScriptJobs.h"
 
 #include <maya/MFnDependencyNode.h>
 

@@ -1,0 +1,7 @@
+#include "model/LayerListNotifier.h"
+
+LayerListNotifier* LayerListNotifier::Instance()
+{
+    static LayerListNotifier notifier;
+    return &notifier;
+}

@@ -1,0 +1,8 @@
+#include "node/TimelineMarks.h"
+
+#include "node/BaseNode.h"
+
+TimelineMarks::~TimelineMarks()
+{
+    BaseNode::ForgetTimelineMarks(this);
+}

@@ -846,12 +846,6 @@ void LayerManager::QueueMasterCacheUpdate(const QString& camera)
         masterCacheUpdateQueue.append(camera);
 }
 
-void LayerManager::QueueMasterCacheUpdateAll()
-{
-    for (const QString& camera : GetCameras())
-        QueueMasterCacheUpdate(camera);
-}
-
 bool LayerManager::MasterCacheUpdateRequired(const QString& camera) const
 {
     return masterCacheUpdateQueue.contains(camera);
@@ -878,28 +872,3 @@ void LayerManager::OnPlaybackTimeChanged(int time, bool moveActive)
     wasPlaying = playing;
 }
 
-void LayerManager::OverrideImageColor(QImage& image, const QColor& color)
-{
-    if (image.isNull())
-        return;
-    if (image.format() == QImage::Format_RGBA8888_Premultiplied) {
-        for (int y = 0; y < image.height(); ++y)
-            PixelSpan::Recolor(image.scanLine(y), image.width(), color);
-        return;
-    }
-    const QImage::Format format = image.format();
-    if (format != QImage::Format_RGBA8888)
-        image = image.convertToFormat(QImage::Format_RGBA8888);
-    for (int y = 0; y < image.height(); ++y) {
-        uchar* pixel = image.scanLine(y);
-        for (int x = 0; x < image.width(); ++x, pixel += 4) {
-            if (pixel[3] == 0)
-                continue;
-            pixel[0] = static_cast<uchar>(color.red());
-            pixel[1] = static_cast<uchar>(color.green());
-            pixel[2] = static_cast<uchar>(color.blue());
-        }
-    }
-    if (format != QImage::Format_RGBA8888)
-        image = image.convertToFormat(format);
-}

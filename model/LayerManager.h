@@ -123,11 +123,9 @@ public:
     QImage* GetFlattenedImage(const QString& camera);
     bool CacheUpdateRequired(const QString& camera);
     void QueueMasterCacheUpdate(const QString& camera);
-    void QueueMasterCacheUpdateAll();
     bool MasterCacheUpdateRequired(const QString& camera) const;
     void MasterCacheUpdateCompleted(const QString& camera);
     void OnPlaybackTimeChanged(int time, bool moveActive);
-    static void OverrideImageColor(QImage& image, const QColor& color);
     // Tiles composed by the last GetFlattenedImage that did any work.
     int LastComposedTileCount() const { return lastComposedTiles; }
 

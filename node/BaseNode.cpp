@@ -271,11 +271,6 @@ QString BaseNode::GetPreviousActiveCamera() const
     return WithManager(QString(), [](LayerManager& m) { return m.GetPreviousActiveCamera(); });
 }
 
-int BaseNode::GetActiveValue() const
-{
-    return currentFrame;
-}
-
 // --- Layers ------------------------------------------------------------------
 
 int BaseNode::InsertLayer(const QString& camera, int index, const QString& name)

@@ -85,7 +85,6 @@ public:
     void SetOpacity(float value);
     QString GetActiveCamera() const;
     QString GetPreviousActiveCamera() const;
-    int GetActiveValue() const;
 
     // Layers.
     int InsertLayer(const QString& camera, int index, const QString& name);

@@ -41,60 +41,16 @@ void StartPainter(QPainter& painter)
 
 } // namespace
 
-float DrawUtil::Distance(int x0, int x1, int y0, int y1)
-{
-    const double dx = double(x1) - x0;
-    const double dy = double(y1) - y0;
-    return float(std::sqrt(dx * dx + dy * dy));
-}
-
 FreehandRenderer& DrawUtil::Renderer()
 {
     static FreehandRenderer renderer;
     return renderer;
 }
 
-void DrawUtil::UpdateGridWu(float inner, float radius, float opacity, ToolType tool)
-{
-    Renderer().Grid().Build(inner, radius, opacity, tool);
-}
-
-QRect DrawUtil::PlotGrid(QImage& image, int x0, int x1, int y0, int y1)
-{
-    return Renderer().Grid().PlotGrid(image, x0, x1, y0, y1);
-}
-
-QRect DrawUtil::EraseGrid(QImage& image, int x0, int x1, int y0, int y1)
-{
-    return Renderer().Grid().EraseGrid(image, x0, x1, y0, y1);
-}
-
-QRect DrawUtil::PlotAdditiveBrush(QImage& image, int x, int y, float radius, float weight,
-                                  float ceiling)
-{
-    return Renderer().Grid().PlotAdditiveBrush(image, x, y, radius, weight, ceiling);
-}
-
 QRect DrawUtil::DrawFreehand(QImage& image, const QList<StrokePoint>& points, int startIndex,
                              ToolType tool)
 {
     return Renderer().DrawFreehand(image, points, startIndex, tool);
-}
-
-QRect DrawUtil::DrawFreehandSegment(QImage& image, int x0, int y0, int x1, int y1, int width,
-                                    float opacity0, float opacity1, ToolType tool)
-{
-    return Renderer().DrawSegment(image, x0, y0, x1, y1, width, opacity0, opacity1, tool);
-}
-
-// The tool argument is always the brush; it stays for symmetry with the
-// pencil and eraser segment.
-QRect DrawUtil::DrawFreehandSegmentBrush(QImage& image, int x0, int y0, int x1, int y1,
-                                         int width, float opacity0, float opacity1,
-                                         ToolType /*tool*/, bool first)
-{
-    return Renderer().DrawSegmentBrush(image, x0, y0, x1, y1, width, opacity0, opacity1,
-                                       first);
 }
 
 void DrawUtil::DrawStroke(QImage& image, const Stroke& stroke, bool preview)

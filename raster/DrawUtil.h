@@ -27,25 +27,9 @@ class QTransform;
 class DrawUtil
 {
 public:
-    // Euclidean distance from (x0, y0) to (x1, y1), in double precision.
-    static float Distance(int x0, int x1, int y0, int y1);
-
-    // The coverage grid of the process-wide renderer (see CoverageGrid).
-    static void UpdateGridWu(float inner, float radius, float opacity, ToolType tool);
-    static QRect PlotGrid(QImage& image, int x0, int x1, int y0, int y1);
-    static QRect EraseGrid(QImage& image, int x0, int x1, int y0, int y1);
-    static QRect PlotAdditiveBrush(QImage& image, int x, int y, float radius, float weight,
-                                   float ceiling);
-
     // Freehand strokes (see FreehandRenderer).
     static QRect DrawFreehand(QImage& image, const QList<StrokePoint>& points, int startIndex,
                               ToolType tool);
-    static QRect DrawFreehandSegment(QImage& image, int x0, int y0, int x1, int y1, int width,
-                                     float opacity0, float opacity1, ToolType tool);
-    static QRect DrawFreehandSegmentBrush(QImage& image, int x0, int y0, int x1, int y1,
-                                          int width, float opacity0, float opacity1,
-                                          ToolType tool, bool first);
-    static FreehandRenderer& Renderer();
 
     // Clears the image and draws a text, line, arrow, ellipse or rectangle
     // stroke; other tools leave it transparent. preview adds the frame that
@@ -81,6 +65,8 @@ public:
     static bool UnpackPngBuffer(const QByteArray& bytes, QImage& image);
 
 private:
+    // One renderer for the process: strokes are drawn on the GUI thread only.
+    static FreehandRenderer& Renderer();
     static QColor PenColor(const QColor& color, float opacity);
     // Sets the pen of a shape from its first point; false for fewer than two points.
     static bool SetShapePen(QPainter& painter, const QList<StrokePoint>& points,

@@ -32,28 +32,28 @@ const ToolType FREEHAND[] = {TOOL_PENCIL, TOOL_BRUSH, TOOL_ERASER};
 TEST(Freehand, PencilAndEraserPlotPixelsAtWidthOneAndDiscsAbove)
 {
     QImage image = Frame();
-    DrawUtil::DrawFreehandSegment(image, 0, 0, 5, 0, 1, 0.5f, 0.5f, TOOL_PENCIL);
-    DrawUtil::DrawFreehandSegment(image, 0, 0, 0, 5, 1, 0.5f, 0.5f, TOOL_PENCIL);
+    FreehandRenderer().DrawSegment(image, 0, 0, 5, 0, 1, 0.5f, 0.5f, TOOL_PENCIL);
+    FreehandRenderer().DrawSegment(image, 0, 0, 0, 5, 1, 0.5f, 0.5f, TOOL_PENCIL);
     EXPECT_EQ(ChangedBounds(image), QRect(0, 0, 6, 6));
     EXPECT_EQ(Alpha(image, 5, 0) + Alpha(image, 0, 5), 2 * 127);
     // The opacity fades along the walk.
-    DrawUtil::DrawFreehandSegment(image, 10, 10, 20, 10, 1, 0.0f, 1.0f, TOOL_PENCIL);
+    FreehandRenderer().DrawSegment(image, 10, 10, 20, 10, 1, 0.0f, 1.0f, TOOL_PENCIL);
     EXPECT_EQ(Alpha(image, 15, 10), 127);
 
     QImage erased = Blank(TOOL_ERASER);
-    DrawUtil::DrawFreehandSegment(erased, 3, 3, 6, 3, 1, 1.0f, 1.0f, TOOL_ERASER);
+    FreehandRenderer().DrawSegment(erased, 3, 3, 6, 3, 1, 1.0f, 1.0f, TOOL_ERASER);
     EXPECT_EQ(ChangedBounds(erased, Blank(TOOL_ERASER)), QRect(3, 3, 4, 1));
     EXPECT_EQ(erased.pixelColor(4, 3), QColor(10, 20, 30, 0));
 
     // Any visible opacity clears the whole disc: radius 20 around the centre
     // cell, which falls on (499, 499). Below one step of alpha nothing is erased.
     QImage disc = Blank(TOOL_ERASER);
-    DrawUtil::DrawFreehandSegment(disc, 500, 500, 500, 500, 40, 0.005f, 0.005f, TOOL_ERASER);
+    FreehandRenderer().DrawSegment(disc, 500, 500, 500, 500, 40, 0.005f, 0.005f, TOOL_ERASER);
     EXPECT_EQ(ChangedBounds(disc, Blank(TOOL_ERASER)), QRect(479, 479, 41, 41));
     EXPECT_EQ(Alpha(disc, 485, 485), 0);  // a disc, not a square
     EXPECT_EQ(Alpha(disc, 484, 484), 255);
     QImage faint = Blank(TOOL_ERASER);
-    DrawUtil::DrawFreehandSegment(faint, 500, 500, 510, 500, 40, 0.001f, 0.001f, TOOL_ERASER);
+    FreehandRenderer().DrawSegment(faint, 500, 500, 510, 500, 40, 0.001f, 0.001f, TOOL_ERASER);
     EXPECT_EQ(faint, Blank(TOOL_ERASER));
 }
 
@@ -63,13 +63,13 @@ TEST(Freehand, LargeStampsAreSpacedByATenthOfTheWidthFromTheFirstPoint)
     // fall on 300 and 310, not on the end point 315.
     QImage image = Frame();
     const QRect touched =
-        DrawUtil::DrawFreehandSegment(image, 300, 500, 315, 500, 100, 1.0f, 1.0f, TOOL_PENCIL);
+        FreehandRenderer().DrawSegment(image, 300, 500, 315, 500, 100, 1.0f, 1.0f, TOOL_PENCIL);
     EXPECT_EQ(ChangedBounds(image), QRect(QPoint(250, 450), QPoint(360, 550)));
     EXPECT_TRUE(touched.contains(ChangedBounds(image)));
 
     // Size 20 stamps every second point: 300 and 302 of 300..303.
     QImage twenty = Frame();
-    DrawUtil::DrawFreehandSegment(twenty, 300, 500, 303, 500, 20, 1.0f, 1.0f, TOOL_PENCIL);
+    FreehandRenderer().DrawSegment(twenty, 300, 500, 303, 500, 20, 1.0f, 1.0f, TOOL_PENCIL);
     EXPECT_EQ(ChangedBounds(twenty).right(), 312);
 
     // Each segment restarts the count: its first point is always stamped.
@@ -139,8 +139,7 @@ TEST(Freehand, BrushNeverExceedsTheLocalOpacity)
 
     // Along a pressure ramp the ceiling follows the opacity.
     QImage ramp = Frame();
-    DrawUtil::DrawFreehandSegmentBrush(ramp, 100, 500, 400, 500, 30, 0.1f, 1.0f, TOOL_BRUSH,
-                                       true);
+    FreehandRenderer().DrawSegmentBrush(ramp, 100, 500, 400, 500, 30, 0.1f, 1.0f, true);
     EXPECT_LE(Alpha(ramp, 105, 500), 45);
     EXPECT_LT(Alpha(ramp, 150, 500), Alpha(ramp, 250, 500));
     EXPECT_LT(Alpha(ramp, 250, 500), Alpha(ramp, 350, 500));

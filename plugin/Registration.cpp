@@ -13,6 +13,7 @@
 #include "node/BaseNodeDrawOverride.h"
 #include "node/BaseNodeLayerData.h"
 #include "plugin/HostCallbacks.h"
+#include "tools/DrawContextCommand.h"
 #include "ui/DialogManager.h"
 #include "ui/TimeControlOverlay.h"
 
@@ -42,6 +43,22 @@ const std::vector<CommandEntry>& Commands()
         {LayerCommand::GetCommandName(), &LayerCommand::Creator, &LayerCommand::CommandSyntax},
         {FrameCommand::GetCommandName(), &FrameCommand::Creator, &FrameCommand::CommandSyntax},
         {StrokeCommand::GetCommandName(), &StrokeCommand::Creator, &StrokeCommand::CommandSyntax},
+    };
+    return commands;
+}
+
+struct ContextCommandEntry
+{
+    QString name;
+    MCreatorFunction creator;
+};
+
+// The context commands in registration order; they deregister in the same
+// order.
+const std::vector<ContextCommandEntry>& ContextCommands()
+{
+    static const std::vector<ContextCommandEntry> commands = {
+        {MayaUtil::ToQString(DrawContextCommand::GetCommandName()), &DrawContextCommand::Creator},
     };
     return commands;
 }
@@ -95,12 +112,17 @@ MStatus Registration::RegisterCommands(MFnPlugin& plugin, MStatus& status)
     return status;
 }
 
-// vxNbDrawCtx and then vxNbTransformCtx register here, through
-// MFnPlugin::registerContextCommand, with the tool contexts; failures show
-// "Failed to register '<name>' contextCommand: <host error>".
-MStatus Registration::RegisterContextCommands(MFnPlugin&, MStatus& status)
+MStatus Registration::RegisterContextCommands(MFnPlugin& plugin, MStatus& status)
 {
     status = MStatus::kSuccess;
+    for (const ContextCommandEntry& command : ContextCommands()) {
+        status = plugin.registerContextCommand(MayaUtil::ToMString(command.name), command.creator);
+        if (!status) {
+            ShowError(QStringLiteral("Failed to register '%1' contextCommand: %2")
+                          .arg(command.name, ErrorText(status)));
+            break;
+        }
+    }
     return status;
 }
 
@@ -176,11 +198,17 @@ MStatus Registration::DeregisterDataTypes(MFnPlugin& plugin, MStatus& status)
     return status;
 }
 
-// vxNbDrawCtx and then vxNbTransformCtx deregister here once they exist;
-// failures show "Failed to deregister '<name>' contextCommand: <host error>".
-MStatus Registration::DeregisterContextCommands(MFnPlugin&, MStatus& status)
+MStatus Registration::DeregisterContextCommands(MFnPlugin& plugin, MStatus& status)
 {
     status = MStatus::kSuccess;
+    for (const ContextCommandEntry& command : ContextCommands()) {
+        status = plugin.deregisterContextCommand(MayaUtil::ToMString(command.name));
+        if (!status) {
+            ShowError(QStringLiteral("Failed to deregister '%1' contextCommand: %2")
+                          .arg(command.name, ErrorText(status)));
+            break;
+        }
+    }
     return status;
 }
 

@@ -6,7 +6,7 @@ set -e
 PACKAGES="cmake g++ make pkg-config zlib1g-dev
 qtbase5-dev qtbase5-dev-tools libqt5opengl5-dev libqt5svg5-dev
 libgtest-dev libgmock-dev googletest libbenchmark-dev
-xvfb xauth libgl1-mesa-dri libgl1-mesa-dev libglu1-mesa-dev mesa-utils
+xvfb xauth xdotool libgl1-mesa-dri libgl1-mesa-dev libglu1-mesa-dev mesa-utils
 clang libclang-rt-dev"
 
 missing=""

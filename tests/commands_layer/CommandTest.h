@@ -9,15 +9,11 @@
 #include "node/BaseNodeLayerData.h"
 #include "support/GuiTestEnvironment.h"
 #include "support/HostTestEnvironment.h"
+#include "support/InProcessPlugin.h"
 
 #include "core/CommandRegistry.h"
-#include "plugins/Plugin.h"
-#include "scene/DataTypeRegistry.h"
-#include "scene/NodeTypeRegistry.h"
-#include "scene/Scene.h"
 #include "undo/UndoQueue.h"
 
-#include <maya/MFnPlugin.h>
 #include <maya/MFnPluginData.h>
 #include <maya/MPlug.h>
 
@@ -27,9 +23,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-PLUGIN_EXPORT MStatus initializePlugin(MObject object);
-PLUGIN_EXPORT MStatus uninitializePlugin(MObject object);
 
 namespace cmdtest {
 
@@ -44,9 +37,7 @@ protected:
         nbtest::guiApplication();
         HostTest::SetUp();
         nbhost::Scene::instance().reset();
-        plugin = std::make_shared<nbhost::Plugin>("nibline2", "", nullptr);
-        ASSERT_TRUE(initializePlugin(plugin->object()));
-        plugin->setStage(nbhost::Plugin::Stage::Loaded);
+        ASSERT_TRUE(plugin.Load());
         for (const char* name : {"vxNiblineLayer", "vxNiblineFrame", "vxNiblineStroke", "vxNiblineNode"})
             ASSERT_TRUE(host().commands().find(name)) << name;
         if (CreatesNode()) {
@@ -61,13 +52,7 @@ protected:
     }
     void TearDown() override
     {
-        plugin->setStage(nbhost::Plugin::Stage::Uninitializing);
-        uninitializePlugin(plugin->object());
-        nbhost::Scene::instance().reset();
-        for (MTypeId id : std::vector<MTypeId>(plugin->nodeTypes()))
-            nbhost::NodeTypeRegistry::instance().deregisterPluginType(id);
-        for (MTypeId id : std::vector<MTypeId>(plugin->dataTypes()))
-            nbhost::DataTypeRegistry::instance().deregisterType(id);
+        plugin.Unload();
         HostTest::TearDown();
     }
 
@@ -120,7 +105,7 @@ protected:
 
     size_t UndoSteps() { return host().undoQueue().undoCount(); }
 
-    std::shared_ptr<nbhost::Plugin> plugin;
+    nbtest::InProcessPlugin plugin;
     BaseNode* node = nullptr;
 };
 

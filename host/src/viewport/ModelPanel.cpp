@@ -221,6 +221,12 @@ void ModelPanel::surfacePress(QMouseEvent* event)
         m_navigator.begin(CameraNavigator::modeFor(event->button()), path, event->pos());
         return;
     }
+    // The right button opens the view's menu, as the host's marking menu
+    // does; a tool that wants the right button filters the surface first.
+    if (event->button() == Qt::RightButton) {
+        m_viewMenu->popup(event->globalPos());
+        return;
+    }
     if (ViewInput* input = ViewInput::current())
         input->press(*this, toViewMouse(event));
 }

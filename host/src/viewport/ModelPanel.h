@@ -25,7 +25,8 @@ class Vp2Surface;
 // four views, chooses Viewport 2.0 or the legacy (OpenGL) renderer and
 // shows or hides the grid and the resolution gate. The drawing surface
 // below the menu is the view's widget (M3dView::widget); its mouse and key
-// input is camera navigation with Alt held, else the current tool's.
+// input is camera navigation with Alt held, else the current tool's; a
+// right click without Alt opens the View menu at the pointer.
 class ModelPanel : public QWidget, public View3d
 {
     Q_OBJECT

@@ -1,0 +1,7 @@
+#include "tools/ToolNotifier.h"
+
+ToolNotifier* ToolNotifier::GetInstance()
+{
+    static ToolNotifier* instance = new ToolNotifier();
+    return instance;
+}

@@ -3,7 +3,6 @@
 #include "base/Logger.h"
 #include "base/Settings.h"
 #include "node/BaseNode.h"
-#include "raster/DrawUtil.h"
 #include "raster/Stroke.h"
 #include "tools/InputWorker.h"
 
@@ -11,6 +10,19 @@
 #include <QEvent>
 #include <QThread>
 #include <QWidget>
+
+#include <cmath>
+
+namespace {
+
+float Distance(const QPoint& a, const QPoint& b)
+{
+    const double dx = double(b.x()) - a.x();
+    const double dy = double(b.y()) - a.y();
+    return float(std::sqrt(dx * dx + dy * dy));
+}
+
+} // namespace
 
 ThreadManager::ThreadManager() = default;
 
@@ -161,8 +173,7 @@ bool ThreadManager::AddFreehandPoint(const StrokePoint& point)
     smoother.Push(point.position, point.opacity);
     const QPoint smoothed = smoother.SmoothedPosition();
     if (count > 1) {
-        const QPoint last = stroke->points.last().position;
-        const float distance = DrawUtil::Distance(last.x(), smoothed.x(), last.y(), smoothed.y());
+        const float distance = Distance(stroke->points.last().position, smoothed);
         // Large tools keep their points a tenth of their width apart.
         if (distance < static_cast<float>(point.width) * 0.1f) {
             smoother.DropNewest();

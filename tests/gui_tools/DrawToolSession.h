@@ -150,7 +150,24 @@ protected:
             }
         return alpha;
     }
+    // The highest alpha of the frame shown now inside the image rectangle
+    // under two opposite view corners.
+    int AlphaInBox(QPoint localA, QPoint localB)
+    {
+        Layer* layer = Node().GetActiveLayer("persp");
+        if (!layer || !layer->FrameExists())
+            return 0;
+        const QImage& image = layer->GetImage(0);
+        const QRect box = QRect(ImagePoint(localA), ImagePoint(localB)).normalized() & image.rect();
+        int alpha = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                alpha = std::max(alpha, qAlpha(image.pixel(x, y)));
+        return alpha;
+    }
     size_t UndoSteps() { return host().undoQueue().undoCount(); }
+    // Keys typed into the window that has the focus.
+    bool Keys(const QStringList& args) { return Xdo(args); }
 
     nbtest::InProcessPlugin plugin;
 };

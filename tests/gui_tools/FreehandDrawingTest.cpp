@@ -7,18 +7,18 @@ namespace {
 
 using drawtest::DrawToolTest;
 
+const QPoint LEFT(200, 300);
+const QPoint RIGHT(420, 300);
+
 TEST_F(DrawToolTest, APencilStrokeMakesTheFirstLayerAndFrameAndUndoTakesThemBack)
 {
     ASSERT_EQ(Node().LayerCount("persp"), 0);
     const size_t steps = UndoSteps();
-    const QPoint from(200, 300);
-    const QPoint to(420, 300);
     // Press and drag, then look at the view before the release.
-    QStringList args = StrokeArgs(Path(from, to));
+    QStringList args = StrokeArgs(Path(LEFT, RIGHT));
     const int release = args.indexOf("mouseup");
     ASSERT_TRUE(Xdo(args.mid(0, release - 2)));
-    const QImage live = Surface().grab().toImage();
-    const QColor shown = live.pixelColor(QPoint(310, 300));
+    const QColor shown = Surface().grab().toImage().pixelColor(QPoint(310, 300));
     EXPECT_GT(shown.red(), 200) << "the stroke shows while the pen moves";
     EXPECT_LT(shown.green(), 80);
     ASSERT_TRUE(Xdo(args.mid(release - 2)));
@@ -26,7 +26,7 @@ TEST_F(DrawToolTest, APencilStrokeMakesTheFirstLayerAndFrameAndUndoTakesThemBack
     EXPECT_EQ(output().errors(), "");
     EXPECT_EQ(UndoSteps(), steps + 1);
     ASSERT_EQ(Node().LayerCount("persp"), 1);
-    for (int x = from.x() + 10; x <= to.x() - 10; x += 20)
+    for (int x = LEFT.x() + 10; x <= RIGHT.x() - 10; x += 20)
         EXPECT_GT(AlphaAt(QPoint(x, 300)), 200) << x;
     EXPECT_EQ(AlphaAt(QPoint(300, 200)), 0);
 
@@ -34,6 +34,51 @@ TEST_F(DrawToolTest, APencilStrokeMakesTheFirstLayerAndFrameAndUndoTakesThemBack
     EXPECT_EQ(Node().LayerCount("persp"), 0);
     ASSERT_TRUE(eval("redo").ok) << output().errors();
     ASSERT_EQ(Node().LayerCount("persp"), 1);
+    EXPECT_GT(AlphaAt(QPoint(310, 300)), 200);
+}
+
+TEST_F(DrawToolTest, ABrushStrokeAndAClickDotAreEachOneUndoStep)
+{
+    Settings::activeTool = TOOL_BRUSH;
+    ASSERT_TRUE(Draw(Path(LEFT, RIGHT)));
+    const size_t steps = UndoSteps();
+    EXPECT_GT(AlphaAt(QPoint(310, 300)), 100);
+    // A click without motion leaves a dot.
+    ASSERT_TRUE(Draw({QPoint(300, 420)}));
+    EXPECT_EQ(UndoSteps(), steps + 1);
+    EXPECT_GT(AlphaAt(QPoint(300, 420)), 100);
+    ASSERT_TRUE(eval("undo").ok);
+    EXPECT_EQ(AlphaAt(QPoint(300, 420)), 0);
+    EXPECT_GT(AlphaAt(QPoint(310, 300)), 100) << "the earlier stroke stays";
+    ASSERT_TRUE(eval("redo").ok);
+    EXPECT_GT(AlphaAt(QPoint(300, 420)), 100);
+}
+
+TEST_F(DrawToolTest, TheEraserClearsAnEarlierStrokeWhereItPasses)
+{
+    Settings::pencilSize = 10;
+    ASSERT_TRUE(Draw(Path(LEFT, RIGHT)));
+    Settings::activeTool = TOOL_ERASER;
+    ASSERT_TRUE(Draw(Path(QPoint(310, 240), QPoint(310, 360))));
+    EXPECT_EQ(output().errors(), "");
+    EXPECT_EQ(AlphaAt(QPoint(310, 300)), 0);
+    EXPECT_GT(AlphaAt(QPoint(230, 300)), 200);
+    ASSERT_TRUE(eval("undo").ok);
+    EXPECT_GT(AlphaAt(QPoint(310, 300)), 200);
+    ASSERT_TRUE(eval("redo").ok);
+    EXPECT_EQ(AlphaAt(QPoint(310, 300)), 0);
+}
+
+TEST_F(DrawToolTest, TheDrawingIsSavedWithTheScene)
+{
+    ASSERT_TRUE(Draw(Path(LEFT, RIGHT)));
+    nbtest::TempDir dir("nbdraw");
+    const std::string scene = dir.file("drawn.nba");
+    ASSERT_TRUE(eval("file -rename \"" + scene + "\"; file -save; file -new -f; file -open -f \"" + scene + "\"").ok)
+        << output().errors();
+    ASSERT_TRUE(BaseNode::GetMaster());
+    // The new node learns where the view shows the image when it is drawn.
+    Surface().repaint();
     EXPECT_GT(AlphaAt(QPoint(310, 300)), 200);
 }
 

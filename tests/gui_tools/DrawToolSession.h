@@ -4,6 +4,7 @@
 // so the views get real window-system input and the stroke input thread
 // samples the real pointer.
 
+#include "base/MayaUtil.h"
 #include "base/Settings.h"
 #include "model/Layer.h"
 #include "model/LayerManager.h"
@@ -117,6 +118,9 @@ protected:
         return args;
     }
     bool Draw(const std::vector<QPoint>& points) { return Xdo(StrokeArgs(points)); }
+    // A middle click in the view gives it the keyboard focus, as a user's
+    // click does before holding a key over it; it draws nothing.
+    bool FocusView() { return Xdo(MoveArgs(Surface(), QPoint(500, 500)) + QStringList{"click", "2"}); }
     // A straight drag in steps of about ten pixels.
     static std::vector<QPoint> Path(QPoint from, QPoint to)
     {

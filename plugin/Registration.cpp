@@ -14,6 +14,7 @@
 #include "node/BaseNodeLayerData.h"
 #include "plugin/HostCallbacks.h"
 #include "tools/DrawContextCommand.h"
+#include "tools/TransformContextCommand.h"
 #include "ui/DialogManager.h"
 #include "ui/TimeControlOverlay.h"
 
@@ -59,6 +60,7 @@ const std::vector<ContextCommandEntry>& ContextCommands()
 {
     static const std::vector<ContextCommandEntry> commands = {
         {MayaUtil::ToQString(DrawContextCommand::GetCommandName()), &DrawContextCommand::Creator},
+        {MayaUtil::ToQString(TransformContextCommand::GetCommandName()), &TransformContextCommand::Creator},
     };
     return commands;
 }

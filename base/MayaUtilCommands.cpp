@@ -240,8 +240,12 @@ void MayaUtil::SetGhostColorOverrideEnabled(bool enabled)
     ExecuteUtilCommand(QStringLiteral(" -e -ghostColorOverride ") + Bit(enabled));
 }
 
+// An invalid colour (a control that could not be read) would read as black:
+// it issues nothing, as SetActiveColor does.
 void MayaUtil::ExecuteGhostColor(const QString& flag, const QColor& color)
 {
+    if (!color.isValid())
+        return;
     ExecuteUtilCommand(QStringLiteral(" -e %1 %2").arg(flag, Rgb(color)));
 }
 

@@ -9,6 +9,7 @@
 #include "commands/LayerCommand.h"
 #include "commands/NodeCommand.h"
 #include "commands/StrokeCommand.h"
+#include "commands/UtilCommand.h"
 #include "node/BaseNode.h"
 #include "node/BaseNodeDrawOverride.h"
 #include "node/BaseNodeLayerData.h"
@@ -16,6 +17,7 @@
 #include "tools/DrawContextCommand.h"
 #include "tools/TransformContextCommand.h"
 #include "ui/DialogManager.h"
+#include "ui/DialogPanels.h"
 #include "ui/TimeControlOverlay.h"
 
 #include <maya/MDrawRegistry.h>
@@ -35,8 +37,8 @@ struct CommandEntry
     MCreateSyntaxFunction syntax;
 };
 
-// The scripting commands in registration order; vxNiblineUtil goes last
-// once its class is built.
+// The scripting commands in registration order; the utility command, which
+// drives the others from menus and panels, goes last.
 const std::vector<CommandEntry>& Commands()
 {
     static const std::vector<CommandEntry> commands = {
@@ -44,6 +46,7 @@ const std::vector<CommandEntry>& Commands()
         {LayerCommand::GetCommandName(), &LayerCommand::Creator, &LayerCommand::CommandSyntax},
         {FrameCommand::GetCommandName(), &FrameCommand::Creator, &FrameCommand::CommandSyntax},
         {StrokeCommand::GetCommandName(), &StrokeCommand::Creator, &StrokeCommand::CommandSyntax},
+        {UtilCommand::GetCommandName(), &UtilCommand::Creator, &UtilCommand::CommandSyntax},
     };
     return commands;
 }
@@ -65,6 +68,10 @@ const std::vector<ContextCommandEntry>& ContextCommands()
     return commands;
 }
 
+// The utility command reaches the panels through this while the host runs
+// with a user interface.
+DialogPanels dialogPanels;
+
 void ShowError(const QString& text)
 {
     MGlobal::displayError(MayaUtil::ToMString(text));
@@ -79,6 +86,7 @@ QString ErrorText(const MStatus& status)
 
 MStatus Registration::RegisterAll(MFnPlugin& plugin)
 {
+    InterfacePanels::Install(Settings::guiEnabled ? &dialogPanels : nullptr);
     MStatus status;
     if (RegisterCommands(plugin, status) && RegisterContextCommands(plugin, status)
         && RegisterDataTypes(plugin, status) && RegisterNodes(plugin, status)) {
@@ -92,6 +100,7 @@ MStatus Registration::DeregisterAll(MFnPlugin& plugin)
 {
     // Panels go before the node's cleanup, which writes their geometry out.
     DialogManager::Shutdown();
+    InterfacePanels::Install(nullptr);
     MStatus status;
     if (DeregisterNodes(plugin, status) && DeregisterDataTypes(plugin, status)
         && DeregisterContextCommands(plugin, status))

@@ -1,6 +1,15 @@
 #include "ui/DialogManager.h"
 
+#include "base/Logger.h"
 #include "base/Settings.h"
+#include "node/BaseNode.h"
+#include "ui/AboutDialog.h"
+#include "ui/ColorPaletteDialog.h"
+#include "ui/GhostingDialog.h"
+#include "ui/PreferencesDialog.h"
+#include "ui/RetimingDialog.h"
+#include "ui/ToolOptionsDialog.h"
+#include "ui/ToolboxDialog.h"
 
 #include <maya/MQtUtil.h>
 
@@ -14,6 +23,96 @@ QWidget* DialogManager::MainWindow()
 bool DialogManager::InterfaceAvailable()
 {
     return Settings::guiEnabled && MainWindow() != nullptr;
+}
+
+ToolboxDialog* DialogManager::GetToolboxDialog()
+{
+    return GetPanel<ToolboxDialog>(SLOT_TOOLBOX, [](QWidget* parent) { return new ToolboxDialog(parent); });
+}
+
+ToolOptionsDialog* DialogManager::GetToolOptionsDialog()
+{
+    return GetPanel<ToolOptionsDialog>(
+        SLOT_TOOL_OPTIONS, [](QWidget* parent) { return new ToolOptionsDialog(false, TOOL_PENCIL, parent); });
+}
+
+ColorPaletteDialog* DialogManager::GetColorPaletteDialog()
+{
+    return GetPanel<ColorPaletteDialog>(SLOT_COLOR_PALETTE,
+                                        [](QWidget* parent) { return new ColorPaletteDialog(parent); });
+}
+
+RetimingDialog* DialogManager::GetRetimingDialog()
+{
+    return GetPanel<RetimingDialog>(SLOT_RETIMING, [](QWidget* parent) { return new RetimingDialog(parent); });
+}
+
+ToolboxDialog* DialogManager::ExistingToolboxDialog()
+{
+    return static_cast<ToolboxDialog*>(panels[SLOT_TOOLBOX].data());
+}
+
+ToolOptionsDialog* DialogManager::ExistingToolOptionsDialog()
+{
+    return static_cast<ToolOptionsDialog*>(panels[SLOT_TOOL_OPTIONS].data());
+}
+
+bool DialogManager::ShowPanel(QWidget* panel)
+{
+    if (!panel)
+        return false;
+    if (panel->isHidden()) {
+        panel->show();
+        return true;
+    }
+    panel->activateWindow();
+    panel->raise();
+    return true;
+}
+
+// Modal dialogs need a window to sit over; in batch mode there is none.
+QWidget* DialogManager::ModalParent(QWidget* parent, const char* dialog)
+{
+    if (!DialogManager::InterfaceAvailable()) {
+        Logger::Error(QStringLiteral("The %1 needs the interactive host.").arg(QLatin1String(dialog)));
+        return nullptr;
+    }
+    return parent ? parent : DialogManager::MainWindow();
+}
+
+bool DialogManager::ShowGhostingDialog(QWidget* parent)
+{
+    QWidget* owner = ModalParent(parent, "Ghosting Settings dialog");
+    if (!owner)
+        return false;
+    GhostingDialog dialog(owner);
+    dialog.exec();
+    return true;
+}
+
+bool DialogManager::ShowPreferencesDialog(QWidget* parent)
+{
+    QWidget* owner = ModalParent(parent, "Preferences dialog");
+    if (!owner)
+        return false;
+    const QColor timelineColor = Settings::timelineFrameColor;
+    PreferencesDialog dialog(owner);
+    if (dialog.exec() == QDialog::Accepted)
+        dialog.Apply();
+    else
+        Settings::timelineFrameColor = timelineColor;
+    BaseNode::UpdateTimeControlOverlay();
+    return true;
+}
+
+bool DialogManager::ShowAboutDialog(QWidget* parent)
+{
+    QWidget* owner = ModalParent(parent, "About window");
+    if (!owner)
+        return false;
+    AboutDialog dialog(owner);
+    dialog.exec();
+    return true;
 }
 
 QByteArray& DialogManager::GeometrySetting(Slot slot)

@@ -5,7 +5,11 @@
 #include <QString>
 #include <QWidget>
 
+class ColorPaletteDialog;
 class LayerManagerDialog;
+class RetimingDialog;
+class ToolOptionsDialog;
+class ToolboxDialog;
 
 // The plug-in's panels. Each persistent panel exists once, from its first
 // request until Shutdown or ResetUI, parented to the host's main window;
@@ -16,11 +20,27 @@ class DialogManager
 {
 public:
     static LayerManagerDialog* GetLayerMangerDialog();
+    static ToolboxDialog* GetToolboxDialog();
+    static ToolOptionsDialog* GetToolOptionsDialog();
+    static ColorPaletteDialog* GetColorPaletteDialog();
+    static RetimingDialog* GetRetimingDialog();
+    // The panels only if they exist already.
+    static ToolboxDialog* ExistingToolboxDialog();
+    static ToolOptionsDialog* ExistingToolOptionsDialog();
+    // Shows the panel when hidden, else brings it to the front; false when
+    // it cannot be made.
+    static bool ShowLayerManagerDialog();
+    static bool ShowPanel(QWidget* panel);
 
     // Modal dialogs over `parent`, the host's main window when null. Each
     // answers false when it could not be shown.
     static bool ShowNewLayerDialog(QWidget* parent = nullptr);
     static bool ShowLayerPropertiesDialog(const QString& camera, int index, QWidget* parent = nullptr);
+    static bool ShowGhostingDialog(QWidget* parent = nullptr);
+    // Accepted, the options are applied and written to the settings file;
+    // otherwise the timeline colour in force before comes back.
+    static bool ShowPreferencesDialog(QWidget* parent = nullptr);
+    static bool ShowAboutDialog(QWidget* parent = nullptr);
 
     // At quit and unload: every panel saves its geometry into the settings
     // and goes.
@@ -55,6 +75,9 @@ private:
         }
         return static_cast<Panel*>(panels[slot].data());
     }
+    // The parent of a modal dialog (the main window when null); null after
+    // an error without a user interface.
+    static QWidget* ModalParent(QWidget* parent, const char* dialog);
     static QByteArray& GeometrySetting(Slot slot);
     static void Release(Slot slot, bool saveGeometry);
 

@@ -12,6 +12,12 @@ LayerManagerDialog* DialogManager::GetLayerMangerDialog()
     return nullptr;
 }
 
+bool DialogManager::ShowLayerManagerDialog()
+{
+    GetLayerMangerDialog();
+    return ShowPanel(panels[SLOT_LAYER_MANAGER]);
+}
+
 bool DialogManager::ShowNewLayerDialog(QWidget*)
 {
     Logger::Error("The New Layer dialog is not available in this version.");

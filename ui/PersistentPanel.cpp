@@ -1,30 +1,21 @@
 #include "ui/PersistentPanel.h"
 
-PersistentPanel::PersistentPanel(QByteArray& geometry, QWidget* parent)
-    : QDialog(parent, Qt::Tool), geometrySetting(geometry)
+PersistentPanel::PersistentPanel(QByteArray* geometry, QWidget* parent, Qt::WindowFlags flags)
+    : QDialog(parent, flags), geometrySetting(geometry)
 {
     RestoreGeometry();
 }
 
 void PersistentPanel::SaveGeometry()
 {
-    geometrySetting = saveGeometry();
+    if (geometrySetting)
+        *geometrySetting = saveGeometry();
 }
 
 void PersistentPanel::RestoreGeometry()
 {
-    if (!geometrySetting.isEmpty())
-        restoreGeometry(geometrySetting);
-}
-
-void PersistentPanel::ShowOrRaise()
-{
-    if (isHidden()) {
-        show();
-        return;
-    }
-    activateWindow();
-    raise();
+    if (geometrySetting && !geometrySetting->isEmpty())
+        restoreGeometry(*geometrySetting);
 }
 
 void PersistentPanel::showEvent(QShowEvent* event)

@@ -7,24 +7,24 @@
 // manager, colour palette, retiming): a tool window over the host's main
 // window that reopens where the user left it. Its geometry is restored
 // from its settings value when it is built and whenever it is shown, and
-// saved there when it is closed or hidden.
+// saved there when it is closed or hidden. A panel without a settings
+// value (a popup) keeps no geometry.
 class PersistentPanel : public QDialog
 {
     Q_OBJECT
 
 public:
-    // `geometry` is the panel's settings value; it outlives the panel.
-    PersistentPanel(QByteArray& geometry, QWidget* parent);
+    // `geometry` is the panel's settings value, which outlives the panel,
+    // or null.
+    PersistentPanel(QByteArray* geometry, QWidget* parent, Qt::WindowFlags flags = Qt::Tool);
 
     void SaveGeometry();
     void RestoreGeometry();
-    // Shows a hidden panel; brings a shown one to the front.
-    void ShowOrRaise();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
-    QByteArray& geometrySetting;
+    QByteArray* geometrySetting;
 };

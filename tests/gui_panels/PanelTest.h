@@ -1,0 +1,192 @@
+#pragma once
+// The plug-in loaded into a GUI host in the test's own process, as the
+// host's plug-in loading runs it, with its main menu and panels; helpers
+// to read the host's journal, trigger menu items and drive modal dialogs.
+
+#include "base/Settings.h"
+#include "support/GuiTestEnvironment.h"
+
+#include "core/Journal.h"
+#include "plugins/Plugin.h"
+#include "scene/DataTypeRegistry.h"
+#include "scene/NodeTypeRegistry.h"
+#include "scene/Scene.h"
+#include "ui/ControlRegistry.h"
+#include "ui/MainWindow.h"
+
+#include <maya/MFnPlugin.h>
+#include <maya/MQtUtil.h>
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+PLUGIN_EXPORT MStatus initializePlugin(MObject object);
+PLUGIN_EXPORT MStatus uninitializePlugin(MObject object);
+
+namespace paneltest {
+
+class PanelTest : public nbtest::GuiTest
+{
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        nbhost::Scene::instance().reset();
+        mainWindow().resize(900, 700);
+        session().show();
+        nbtest::processEvents();
+        plugin = std::make_shared<nbhost::Plugin>("nibline2", "", nullptr);
+        ASSERT_TRUE(initializePlugin(plugin->object()));
+        plugin->setStage(nbhost::Plugin::Stage::Loaded);
+        ResetSettings();
+        nbtest::processEvents();
+        output().clear();
+        host().journal().clear();
+    }
+    void TearDown() override
+    {
+        plugin->setStage(nbhost::Plugin::Stage::Uninitializing);
+        uninitializePlugin(plugin->object());
+        nbhost::Scene::instance().reset();
+        for (MTypeId id : std::vector<MTypeId>(plugin->nodeTypes()))
+            nbhost::NodeTypeRegistry::instance().deregisterPluginType(id);
+        for (MTypeId id : std::vector<MTypeId>(plugin->dataTypes()))
+            nbhost::DataTypeRegistry::instance().deregisterType(id);
+        GuiTest::TearDown();
+    }
+
+    // Settings are static: each test starts from the same values.
+    static void ResetSettings()
+    {
+        Settings::activeTool = TOOL_BRUSH;
+        Settings::activeColor = QColor(0, 255, 255);
+        Settings::ghostPrev = false;
+        Settings::ghostNext = false;
+        Settings::ghostPrevCount = 3;
+        Settings::ghostNextCount = 3;
+        Settings::ghostColorOverride = false;
+        Settings::pencilSize = 6;
+        Settings::pencilOpacity = 100;
+        Settings::pencilTabletEnabled = false;
+        Settings::toolboxDrawToolContextMenu = true;
+        Settings::toolboxGhostingContextMenu = true;
+        Settings::ignore2dPanZoom = false;
+        Settings::retimeMoveToNextFrame = false;
+        Settings::timelineFrameColor = Settings::DEFAULT_TIMELINE_FRAME_COLOR;
+    }
+
+    nbhost::Value Run(const std::string& script)
+    {
+        nbhost::EvalResult result = eval(script);
+        EXPECT_TRUE(result.ok) << script << "\n" << output().errors();
+        return result.value;
+    }
+
+    // The command strings the host evaluated since the last clear, as they
+    // were issued.
+    std::vector<std::string> Journal() const
+    {
+        std::vector<std::string> texts;
+        for (const nbhost::JournalEntry& entry : const_cast<PanelTest*>(this)->host().journal().entries())
+            texts.push_back(entry.text);
+        return texts;
+    }
+    bool Issued(const std::string& text) const
+    {
+        for (const std::string& entry : Journal())
+            if (entry == text)
+                return true;
+        return false;
+    }
+    void ClearJournal() { host().journal().clear(); }
+
+    // A left click as the window system delivers it.
+    static void Click(QWidget& widget, QPoint at = QPoint(-1, -1))
+    {
+        if (at.x() < 0)
+            at = widget.rect().center();
+        nbtest::mouse(widget, QEvent::MouseButtonPress, at);
+        nbtest::mouse(widget, QEvent::MouseButtonRelease, at);
+        nbtest::processEvents();
+    }
+    static void Key(QWidget& widget, int key, const QString& text = QString())
+    {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(&widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(&widget, &release);
+    }
+    // Replaces a line's text by typing and ends the edit with Return.
+    static void Type(QWidget& widget, const QString& text)
+    {
+        widget.setFocus();
+        QKeyEvent selectAll(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
+        QCoreApplication::sendEvent(&widget, &selectAll);
+        for (const QChar c : text)
+            Key(widget, c.unicode(), QString(c));
+        Key(widget, Qt::Key_Return);
+    }
+
+    // The main menu's item of a label path, as "Ghosting|Ghost Previous".
+    QAction* MenuItem(const QString& path)
+    {
+        QMenu* menu = nullptr;
+        for (QAction* action : mainWindow().menuBar()->actions())
+            if (action->text() == Settings::mainMenuName)
+                menu = action->menu();
+        QAction* found = nullptr;
+        for (const QString& label : path.split('|')) {
+            found = nullptr;
+            for (QAction* action : menu ? menu->actions() : QList<QAction*>())
+                if (action->text() == label)
+                    found = action;
+            if (!found)
+                return nullptr;
+            menu = found->menu();
+        }
+        return found;
+    }
+
+    // Runs `open`, which shows a modal dialog or popup menu, and hands that
+    // to `drive` once it shows. Anything left open afterwards is closed, so
+    // that no test waits for a person.
+    static bool WithModal(const std::function<void()>& open, const std::function<void(QWidget&)>& drive)
+    {
+        bool driven = false;
+        int ticksAfter = 0;
+        QTimer timer;
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            QWidget* shown = QApplication::activePopupWidget();
+            if (!shown)
+                shown = QApplication::activeModalWidget();
+            if (!shown || !shown->isVisible())
+                return;
+            if (!driven) {
+                driven = true;
+                drive(*shown);
+            } else if (++ticksAfter > 100) {
+                shown->close();
+            }
+        });
+        timer.start();
+        open();
+        timer.stop();
+        return driven;
+    }
+
+    std::shared_ptr<nbhost::Plugin> plugin;
+};
+
+} // namespace paneltest

@@ -102,6 +102,16 @@ protected:
             texts.push_back(entry.text);
         return texts;
     }
+    // The plug-in's own commands among them, leaving out the host queries
+    // and refreshes they run on the way.
+    std::vector<std::string> Commands() const
+    {
+        std::vector<std::string> texts;
+        for (const std::string& text : Journal())
+            if (text.rfind("vxNibline", 0) == 0)
+                texts.push_back(text);
+        return texts;
+    }
     bool Issued(const std::string& text) const
     {
         for (const std::string& entry : Journal())
@@ -120,6 +130,8 @@ protected:
         nbtest::mouse(widget, QEvent::MouseButtonRelease, at);
         nbtest::processEvents();
     }
+    // Check boxes take clicks on their box and label only, at the left.
+    static void ClickBox(QWidget& box) { Click(box, QPoint(6, box.height() / 2)); }
     static void Key(QWidget& widget, int key, const QString& text = QString())
     {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);

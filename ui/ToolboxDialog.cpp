@@ -45,6 +45,8 @@ ToolboxDialog::ToolboxDialog(QWidget* parent) : PersistentPanel(&Settings::toolb
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
+    // The panel keeps to its buttons instead of spreading them out.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     BuildToolRows(layout);
     BuildColorRow(layout);
     layout->addWidget(Divider());

@@ -85,6 +85,8 @@ TEST_F(MayaUtilTest, UtilityCommandsAndTheirFlags)
     MayaUtil::SetBrushOptions(10, 50, 75, true);
     MayaUtil::SetTextOptions(20, 90, "DejaVu Sans \"Mono\"");
     MayaUtil::SetGhostColorOverridePrev(QColor(1, 2, 3));
+    // A colour control that could not be read must not turn the ghosts black.
+    MayaUtil::SetGhostColorOverrideNext(QColor());
     Settings::ghostPrev = savedPrev;
     Settings::ghostNext = savedNext;
 

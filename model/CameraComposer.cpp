@@ -1,5 +1,6 @@
 #include "model/CameraComposer.h"
 
+#include "model/FrameCache.h"
 #include "model/PixelSpan.h"
 
 #include <algorithm>
@@ -30,6 +31,11 @@ qint64 ColorKey(const QColor& color)
 }
 
 } // namespace
+
+CameraComposer::~CameraComposer()
+{
+    FrameCache::Instance().ReleaseOwner(this);
+}
 
 int CameraComposer::Compose(QImage& output, const Composition& composition,
                             const TileMask* strokeDirty)

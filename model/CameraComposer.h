@@ -16,6 +16,12 @@
 class CameraComposer
 {
 public:
+    CameraComposer() = default;
+    // Its composition no longer holds frames in use.
+    ~CameraComposer();
+    CameraComposer(const CameraComposer&) = delete;
+    CameraComposer& operator=(const CameraComposer&) = delete;
+
     // Brings `output` (frame-sized, RGBA8888) up to date with `composition`.
     // strokeDirty: the tiles the live stroke changed since the last call,
     // when nothing else may have changed; null asks for a full rebuild.

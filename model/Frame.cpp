@@ -1,20 +1,57 @@
 #include "model/Frame.h"
 
 #include "base/ImageSize.h"
+#include "model/FrameCache.h"
+#include "model/ImageTask.h"
+#include "model/WorkerPool.h"
 #include "raster/DrawUtil.h"
 
 #include <QPainter>
 
 #include <cmath>
 
-Frame::Frame(const MTime& time) : time(time) {}
+namespace {
 
-Frame::Frame(const Frame& other) : time(other.time)
+// Runs on workers too: touches nothing but its arguments.
+QImage Decode(const QByteArray& bytes)
 {
-    if (!other.image.isNull())
-        DrawUtil::PackPngBuffer(other.image, packedImage);
-    else
+    QImage image;
+    if (!DrawUtil::UnpackPngBuffer(bytes, image) || image.isNull())
+        return QImage();
+    return Frame::Normalized(image);
+}
+
+QByteArray Encode(const QImage& image)
+{
+    QByteArray bytes;
+    if (!DrawUtil::PackPngBuffer(image, bytes))
+        bytes.clear();
+    return bytes;
+}
+
+// A blank frame is stored as a transparent image; its bytes never change.
+const QByteArray& BlankBytes()
+{
+    static const QByteArray bytes = Encode(Frame::BlankImage());
+    return bytes;
+}
+
+} // namespace
+
+Frame::Frame(const MTime& time) : time(time), self(std::make_shared<Frame*>(this)) {}
+
+Frame::Frame(const Frame& other) : time(other.time), self(std::make_shared<Frame*>(this))
+{
+    if (other.BytesCurrent() || other.image.isNull())
         packedImage = other.packedImage;
+    else
+        packedImage = Encode(other.image);
+}
+
+Frame::~Frame()
+{
+    *self = nullptr;
+    FrameCache::Release(this);
 }
 
 void Frame::SetTime(const MTime& value)
@@ -45,35 +82,165 @@ int Frame::GetTimeValue() const
 
 void Frame::SetImage(const QImage& value)
 {
+    DropTasks();
     image = Normalized(value);
+    packedImage.clear();
+    encodedKey = 0;
+    if (image.isNull())
+        FrameCache::Instance().Forget(this);
+    else
+        FrameCache::Instance().Touch(this);
 }
 
 QImage& Frame::GetImage()
 {
-    if (!image.isNull())
-        return image;
-    QImage decoded;
-    if (!packedImage.isEmpty() && DrawUtil::UnpackPngBuffer(packedImage, decoded)
-        && !decoded.isNull())
-        image = Normalized(decoded);
-    else
-        image = BlankImage();  // blank, or bytes that cannot be decoded
-    packedImage.clear();
+    if (image.isNull()) {
+        if (decoding) {
+            decoding->Finish();
+            const QImage result = *decoded;
+            DropTasks();
+            AdoptDecoded(result);
+        } else if (!packedImage.isEmpty()) {
+            AdoptDecoded(Decode(packedImage));
+        } else {
+            image = BlankImage();
+        }
+    }
+    FrameCache::Instance().Touch(this);
     return image;
+}
+
+void Frame::AdoptDecoded(const QImage& value)
+{
+    if (value.isNull()) {
+        // Bytes that cannot be decoded are dropped; the frame reads as blank.
+        image = BlankImage();
+        packedImage.clear();
+        encodedKey = 0;
+        return;
+    }
+    image = value;
+    encodedKey = image.cacheKey();
 }
 
 void Frame::SetPackedImage(const QByteArray& bytes)
 {
+    DropTasks();
     image = QImage();
     packedImage = bytes;
+    encodedKey = 0;
+    FrameCache::Instance().Forget(this);
 }
 
 void Frame::PackImage()
 {
     if (image.isNull())
         return;
-    DrawUtil::PackPngBuffer(image, packedImage);
+    EncodedBytes();
+    if (!DropImage())
+        SetPackedImage(QByteArray());  // could not be encoded: blank, as a failed pack always was
+}
+
+bool Frame::BytesCurrent() const
+{
+    return !packedImage.isEmpty() && (image.isNull() || image.cacheKey() == encodedKey);
+}
+
+QByteArray Frame::EncodedBytes()
+{
+    if (BytesCurrent())
+        return packedImage;
+    if (image.isNull())
+        return packedImage = BlankBytes();
+    if (encoding && encodingKey == image.cacheKey())
+        FinishEncoding();
+    if (!BytesCurrent()) {
+        packedImage = Encode(image);
+        encodedKey = packedImage.isEmpty() ? 0 : image.cacheKey();
+    }
+    return packedImage;
+}
+
+bool Frame::DropImage()
+{
+    if (!image.isNull() && !BytesCurrent())
+        return false;
+    DropTasks();
     image = QImage();
+    encodedKey = 0;
+    FrameCache::Instance().Forget(this);
+    return true;
+}
+
+void Frame::DecodeAhead()
+{
+    if (!image.isNull() || packedImage.isEmpty() || decoding)
+        return;
+    auto result = std::make_shared<QImage>();
+    auto task = std::make_shared<ImageTask>(
+        [bytes = packedImage, result]() { *result = Decode(bytes); });
+    decoding = task;
+    decoded = result;
+    WorkerPool::Instance().Submit(task, [token = self, task]() {
+        if (Frame* frame = *token)
+            frame->LandDecoding(task);
+    });
+}
+
+void Frame::LandDecoding(const std::shared_ptr<ImageTask>& task)
+{
+    // Bytes or pixels set since the task started dropped it.
+    if (task != decoding)
+        return;
+    const QImage result = *decoded;
+    DropTasks();
+    AdoptDecoded(result);
+    FrameCache::Instance().Touch(this);
+}
+
+void Frame::EncodeAhead()
+{
+    if (image.isNull() || BytesCurrent() || (encoding && encodingKey == image.cacheKey()))
+        return;
+    auto result = std::make_shared<QByteArray>();
+    auto task = std::make_shared<ImageTask>(
+        [pixels = image, result]() { *result = Encode(pixels); });
+    encoding = task;
+    encoded = result;
+    encodingKey = image.cacheKey();
+    WorkerPool::Instance().Submit(task, [token = self, task]() {
+        if (Frame* frame = *token)
+            frame->LandEncoding(task);
+    });
+}
+
+void Frame::LandEncoding(const std::shared_ptr<ImageTask>& task)
+{
+    if (task != encoding)
+        return;
+    FinishEncoding();
+    // It was encoded to be dropped: the cache decides whether it still is.
+    FrameCache::Instance().Trim();
+}
+
+void Frame::FinishEncoding()
+{
+    encoding->Finish();
+    // Pixels painted since the task took its copy make the result stale.
+    if (!image.isNull() && encodingKey == image.cacheKey() && !encoded->isEmpty()) {
+        packedImage = *encoded;
+        encodedKey = encodingKey;
+    }
+    encoding = nullptr;
+    encoded = nullptr;
+}
+
+void Frame::DropTasks()
+{
+    decoding = nullptr;
+    decoded = nullptr;
+    encoding = nullptr;
+    encoded = nullptr;
 }
 
 QImage Frame::BlankImage()

@@ -144,12 +144,17 @@ void Layer::UpdateCurrentFrameIndex()
     UpdateCurrentFrameIndex(MayaUtil::GetPlaybackTimeValue());
 }
 
-void Layer::UpdateCurrentFrameIndex(int time)
+int Layer::FrameIndexAt(int time) const
 {
     int index = 0;
     while (index < frames.size() && frames[index]->GetTimeValue() <= time)
         ++index;
-    --index;  // the last frame at or before the time, -1 before the first
+    return index - 1;  // the last frame at or before the time, -1 before the first
+}
+
+void Layer::UpdateCurrentFrameIndex(int time)
+{
+    const int index = FrameIndexAt(time);
     if (index == currentFrameIndex)
         return;
     currentFrameIndex = index;

@@ -60,6 +60,8 @@ public:
 
     void UpdateCurrentFrameIndex();
     void UpdateCurrentFrameIndex(int time);
+    // The index of the frame shown at a time: the last at or before it, or -1.
+    int FrameIndexAt(int time) const;
     // Neighbours of the current playback time, strictly before or after it.
     Frame* GetPreviousFrame(bool wrap) const;
     Frame* GetNextFrame(bool wrap) const;

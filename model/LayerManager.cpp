@@ -4,6 +4,7 @@
 #include "base/MayaUtil.h"
 #include "base/Settings.h"
 #include "model/Frame.h"
+#include "model/FrameCache.h"
 #include "model/Layer.h"
 #include "model/LayerListNotifier.h"
 #include "model/PixelSpan.h"
@@ -686,6 +687,12 @@ QImage* LayerManager::GetFlattenedImage(const QString& camera)
     if (!composer)
         composer = new CameraComposer();
     lastComposedTiles = composer->Compose(*image, composition, dirty);
+    // What is shown keeps its pixels; the layers' images were all read above.
+    const Layer* active = GetActiveLayer(camera);
+    FrameCache::Instance().SetInUse(
+        composer, FramePrefetcher::Shown(CameraList(camera), active,
+                                         Settings::ghostPrev ? Settings::ghostPrevCount : 0,
+                                         Settings::ghostNext ? Settings::ghostNextCount : 0));
 
     fullCacheUpdate = false;
     if (strokeShown) {
@@ -864,6 +871,7 @@ void LayerManager::OnPlaybackTimeChanged(int time, bool moveActive)
             if (layer != kept)
                 layer->UpdateCurrentFrameIndex(time);
     const bool playing = MayaUtil::IsPlaying();
+    PrefetchAhead(time, playing);
     if (playing == wasPlaying)
         return;
     // Playback just started: rebuild once so that ghosts can be left out.
@@ -872,3 +880,11 @@ void LayerManager::OnPlaybackTimeChanged(int time, bool moveActive)
     wasPlaying = playing;
 }
 
+void LayerManager::PrefetchAhead(int time, bool playing)
+{
+    // Only cameras that are shown compose, so only theirs are worth decoding.
+    const int start = playing ? MayaUtil::GetPlaybackRangeStart().as(MTime::uiUnit()) : 0;
+    const int end = playing ? MayaUtil::GetPlaybackRangeEnd().as(MTime::uiUnit()) : 0;
+    for (auto it = composers.cbegin(); it != composers.cend(); ++it)
+        prefetcher.Ahead(CameraList(it.key()), GetActiveLayer(it.key()), time, playing, start, end);
+}

@@ -2,6 +2,7 @@
 
 #include "model/CameraComposer.h"
 #include "model/Composition.h"
+#include "model/FramePrefetcher.h"
 #include "model/LayerState.h"
 #include "model/TileMask.h"
 #include "model/TileStoreCache.h"
@@ -126,6 +127,8 @@ public:
     bool MasterCacheUpdateRequired(const QString& camera) const;
     void MasterCacheUpdateCompleted(const QString& camera);
     void OnPlaybackTimeChanged(int time, bool moveActive);
+    // Starts decoding, on the workers, what the shown cameras need next.
+    void PrefetchAhead(int time, bool playing);
     // Tiles composed by the last GetFlattenedImage that did any work.
     int LastComposedTileCount() const { return lastComposedTiles; }
 
@@ -175,4 +178,6 @@ private:
     TileMask strokeDirty;
     QImage transformRender;
     int lastComposedTiles;
+    // Decodes the frames of the coming times while the time moves.
+    FramePrefetcher prefetcher;
 };

@@ -3,7 +3,6 @@
 #include "base/Logger.h"
 #include "node/LayerDataContent.h"
 
-#include <QImage>
 
 namespace {
 
@@ -87,8 +86,7 @@ bool LayerDataBinaryReader::ReadFrame(Layer* layer)
     QByteArray bytes;
     if (!in.ReadInt(time) || !in.ReadBytes(bytes))
         return false;
-    QImage image;
-    if (layer && LayerDataContent::DecodeImage(bytes, image))
-        LayerDataContent::AddFrame(*layer, time, image);
+    if (layer && LayerDataContent::CheckImage(bytes))
+        LayerDataContent::AddFrame(*layer, time, bytes);
     return true;
 }

@@ -15,6 +15,7 @@ LayerDataBinaryWriter::LayerDataBinaryWriter(LayerManager& manager, std::ostream
 
 bool LayerDataBinaryWriter::Write()
 {
+    LayerDataContent::StartEncoding(manager);
     WriteInt(BaseNodeLayerData::FORMAT_VERSION);
     WriteByte(manager.IsMaster() ? 1 : 0);
     WriteString(manager.GetActiveCamera());

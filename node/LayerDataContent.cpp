@@ -3,7 +3,7 @@
 #include "model/Frame.h"
 #include "model/Layer.h"
 #include "model/LayerManager.h"
-#include "raster/DrawUtil.h"
+#include "node/PngChunks.h"
 
 #include <maya/MFileIO.h>
 
@@ -32,11 +32,11 @@ Layer* LayerDataContent::AddLayer(LayerManager& manager, const QString& camera,
     return layer;
 }
 
-void LayerDataContent::AddFrame(Layer& layer, int time, const QImage& image)
+void LayerDataContent::AddFrame(Layer& layer, int time, const QByteArray& bytes)
 {
     Frame* frame = new Frame(MTime());
     frame->SetTimeValue(time);
-    frame->SetImage(image);
+    frame->SetPackedImage(bytes);
     layer.InsertFrame(frame);
 }
 
@@ -53,15 +53,20 @@ void LayerDataContent::Finish(LayerManager& manager, const QString& activeCamera
         manager.SetActiveCamera(activeCamera);
 }
 
-QByteArray LayerDataContent::EncodeFrame(Frame& frame)
+void LayerDataContent::StartEncoding(LayerManager& manager)
 {
-    QByteArray bytes;
-    if (!DrawUtil::PackPngBuffer(frame.GetImage(), bytes))
-        bytes.clear();
-    return bytes;
+    for (const QString& camera : manager.GetCameras())
+        for (Layer* layer : manager.GetLayers(camera))
+            for (int i = 0; i < layer->FrameCount(); ++i)
+                layer->GetFrame(i)->EncodeAhead();
 }
 
-bool LayerDataContent::DecodeImage(const QByteArray& bytes, QImage& image)
+QByteArray LayerDataContent::EncodeFrame(Frame& frame)
 {
-    return DrawUtil::UnpackPngBuffer(bytes, image) && !image.isNull();
+    return frame.EncodedBytes();
+}
+
+bool LayerDataContent::CheckImage(const QByteArray& bytes)
+{
+    return PngChunks::Check(bytes);
 }

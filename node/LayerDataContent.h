@@ -3,7 +3,6 @@
 #include "model/LayerState.h"
 
 #include <QByteArray>
-#include <QImage>
 #include <QString>
 
 class Frame;
@@ -21,13 +20,18 @@ public:
     // Appends a layer on top of the camera's stack, named exactly as stored.
     static Layer* AddLayer(LayerManager& manager, const QString& camera, const QString& name,
                            bool visible, float opacity, LayerState state);
-    // Adds a frame at the time value in the UI unit; a second frame at a time
-    // the layer already has is dropped.
-    static void AddFrame(Layer& layer, int time, const QImage& image);
+    // Adds a frame at the time value in the UI unit, keeping its PNG bytes
+    // undecoded; a second frame at a time the layer already has is dropped.
+    static void AddFrame(Layer& layer, int time, const QByteArray& bytes);
     static void FinishCamera(LayerManager& manager, const QString& camera, int activeIndex);
     static void Finish(LayerManager& manager, const QString& activeCamera);
 
-    // The frame's image as PNG; empty when it cannot be encoded.
+    // Starts encoding, on the workers, every frame whose pixels changed since
+    // they were read or last encoded, so that a save uses every core.
+    static void StartEncoding(LayerManager& manager);
+    // The frame's image as PNG: its kept bytes when the pixels did not change
+    // since, else a new encoding; empty when it cannot be encoded.
     static QByteArray EncodeFrame(Frame& frame);
-    static bool DecodeImage(const QByteArray& bytes, QImage& image);
+    // Whether stored bytes are an image a frame can hold.
+    static bool CheckImage(const QByteArray& bytes);
 };

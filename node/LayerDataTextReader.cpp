@@ -9,7 +9,6 @@
 #include <maya/MTime.h>
 
 #include <QBuffer>
-#include <QImage>
 
 #include <climits>
 #include <cmath>
@@ -129,14 +128,13 @@ void LayerDataTextReader::AddFrame(Layer* layer, int position, int time, const Q
         return;
     }
     buffer.close();
-    QImage image;
-    if (!LayerDataContent::DecodeImage(bytes, image)) {
+    if (!LayerDataContent::CheckImage(bytes)) {
         Logger::Error(QStringLiteral("Failed to load draw data: %1 (%2)")
                           .arg(layer->GetName())
                           .arg(position));
         return;
     }
-    LayerDataContent::AddFrame(*layer, time, image);
+    LayerDataContent::AddFrame(*layer, time, bytes);
 }
 
 bool LayerDataTextReader::NextInt(int& value)

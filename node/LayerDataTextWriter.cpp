@@ -36,6 +36,7 @@ LayerDataTextWriter::LayerDataTextWriter(LayerManager& manager, std::ostream& ou
 
 void LayerDataTextWriter::Write()
 {
+    LayerDataContent::StartEncoding(manager);
     const QStringList cameras = manager.GetCameras();
     out << BaseNodeLayerData::FORMAT_VERSION << ' ' << (manager.IsMaster() ? 1 : 0);
     WriteString(manager.GetActiveCamera());

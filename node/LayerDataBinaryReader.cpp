@@ -16,7 +16,7 @@ const std::uint64_t FRAME_RECORD_SIZE = 4 + 4;
 
 LayerDataBinaryReader::LayerDataBinaryReader(LayerManager& manager, std::istream& in,
                                              unsigned int length)
-    : manager(manager), in(in, length)
+    : manager(manager), in(in, length), length(length), progress("Reading drawings", length)
 {
 }
 
@@ -86,6 +86,7 @@ bool LayerDataBinaryReader::ReadFrame(Layer* layer)
     QByteArray bytes;
     if (!in.ReadInt(time) || !in.ReadBytes(bytes))
         return false;
+    progress.Set(length - in.Remaining());
     if (layer && LayerDataContent::CheckImage(bytes))
         LayerDataContent::AddFrame(*layer, time, bytes);
     return true;

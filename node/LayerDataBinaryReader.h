@@ -1,6 +1,7 @@
 #pragma once
 
 #include "node/BoundedReader.h"
+#include "node/LayerDataProgress.h"
 
 #include <QString>
 
@@ -29,4 +30,6 @@ private:
 
     LayerManager& manager;
     BoundedReader in;
+    std::uint64_t length;
+    LayerDataProgress progress;
 };

@@ -15,7 +15,8 @@ LayerDataBinaryWriter::LayerDataBinaryWriter(LayerManager& manager, std::ostream
 
 bool LayerDataBinaryWriter::Write()
 {
-    LayerDataContent::StartEncoding(manager);
+    progress = std::make_unique<LayerDataProgress>("Saving drawings",
+                                                   LayerDataContent::StartEncoding(manager));
     WriteInt(BaseNodeLayerData::FORMAT_VERSION);
     WriteByte(manager.IsMaster() ? 1 : 0);
     WriteString(manager.GetActiveCamera());
@@ -47,6 +48,7 @@ void LayerDataBinaryWriter::WriteLayer(Layer& layer)
         Frame& frame = *layer.GetFrame(i);
         WriteInt(frame.GetTimeValue());
         WriteBytes(LayerDataContent::EncodeFrame(frame));
+        progress->Set(++written);
     }
 }
 

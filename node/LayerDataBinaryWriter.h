@@ -1,9 +1,12 @@
 #pragma once
 
+#include "node/LayerDataProgress.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <ostream>
 
 class Layer;
@@ -33,4 +36,6 @@ private:
 
     LayerManager& manager;
     std::ostream& out;
+    std::unique_ptr<LayerDataProgress> progress;
+    int written = 0;
 };

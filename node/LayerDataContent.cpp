@@ -53,12 +53,14 @@ void LayerDataContent::Finish(LayerManager& manager, const QString& activeCamera
         manager.SetActiveCamera(activeCamera);
 }
 
-void LayerDataContent::StartEncoding(LayerManager& manager)
+int LayerDataContent::StartEncoding(LayerManager& manager)
 {
+    int frames = 0;
     for (const QString& camera : manager.GetCameras())
         for (Layer* layer : manager.GetLayers(camera))
-            for (int i = 0; i < layer->FrameCount(); ++i)
+            for (int i = 0; i < layer->FrameCount(); ++i, ++frames)
                 layer->GetFrame(i)->EncodeAhead();
+    return frames;
 }
 
 QByteArray LayerDataContent::EncodeFrame(Frame& frame)

@@ -28,7 +28,8 @@ public:
 
     // Starts encoding, on the workers, every frame whose pixels changed since
     // they were read or last encoded, so that a save uses every core.
-    static void StartEncoding(LayerManager& manager);
+    // Returns the number of frames of the document.
+    static int StartEncoding(LayerManager& manager);
     // The frame's image as PNG: its kept bytes when the pixels did not change
     // since, else a new encoding; empty when it cannot be encoded.
     static QByteArray EncodeFrame(Frame& frame);

@@ -21,7 +21,7 @@ const char* const UNKNOWN_LAYER_NAME = "UNKNOWN";
 
 LayerDataTextReader::LayerDataTextReader(LayerManager& manager, const MArgList& args,
                                          unsigned int& index)
-    : manager(manager), args(args), index(index)
+    : manager(manager), args(args), index(index), progress("Reading drawings", args.length())
 {
 }
 
@@ -112,6 +112,7 @@ bool LayerDataTextReader::ReadFrame(Layer* layer, int position)
         return Stop("Invalid frame time (%1)");
     if (!NextString(hex))
         return Stop("Invalid draw data (%1)");
+    progress.Set(index);
     if (layer)
         AddFrame(layer, position, time, hex);
     return true;

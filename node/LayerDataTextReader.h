@@ -1,5 +1,7 @@
 #pragma once
 
+#include "node/LayerDataProgress.h"
+
 #include <maya/MArgList.h>
 #include <maya/MStatus.h>
 
@@ -48,4 +50,5 @@ private:
     const MArgList& args;
     unsigned int& index;
     unsigned int tried = 0;
+    LayerDataProgress progress;
 };

@@ -36,7 +36,8 @@ LayerDataTextWriter::LayerDataTextWriter(LayerManager& manager, std::ostream& ou
 
 void LayerDataTextWriter::Write()
 {
-    LayerDataContent::StartEncoding(manager);
+    progress = std::make_unique<LayerDataProgress>("Saving drawings",
+                                                   LayerDataContent::StartEncoding(manager));
     const QStringList cameras = manager.GetCameras();
     out << BaseNodeLayerData::FORMAT_VERSION << ' ' << (manager.IsMaster() ? 1 : 0);
     WriteString(manager.GetActiveCamera());
@@ -79,6 +80,7 @@ void LayerDataTextWriter::WriteFrame(Frame* frame)
         return;
     }
     const QByteArray hex = LayerDataContent::EncodeFrame(*frame).toHex();
+    progress->Set(++written);
     out << ' ' << frame->GetTimeValue() << " \"";
     out.write(hex.constData(), hex.size());
     out << '"';

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "node/LayerDataProgress.h"
+
 #include <QString>
 
+#include <memory>
 #include <ostream>
 
 class Frame;
@@ -30,4 +33,6 @@ private:
 
     LayerManager& manager;
     std::ostream& out;
+    std::unique_ptr<LayerDataProgress> progress;
+    int written = 0;
 };

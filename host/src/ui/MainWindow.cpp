@@ -8,6 +8,7 @@
 #include "ui/GuiSession.h"
 #include "ui/MainWindowParts.h"
 #include "ui/MenuSets.h"
+#include "ui/ProgressLine.h"
 #include "ui/ScriptEditor.h"
 #include "ui/TimeControlBar.h"
 #include "ui/TimeSlider.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QSettings>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -44,6 +46,8 @@ MainWindow::MainWindow(GuiSession& session) : m_session(session)
     buildMenus();
     buildStatusLine();
     buildCentralArea();
+    m_progressLine = new ProgressLine(this);
+    statusBar()->addWidget(m_progressLine, 1);
     restoreGeometryFromPrefs();
     updateTitle();
     // Commands run by tools and panels change the scene too; the title

@@ -11,16 +11,17 @@ namespace nbhost {
 class CommandLine;
 class FileMenu;
 class GuiSession;
+class ProgressLine;
 class TimeControlBar;
 class TimeSlider;
 
 // The host's main window ($gMainWindow, "MayaWindow"): the File, Edit and
 // Windows menus and the menus scripts add, a status line with the menu set
 // selector, the camera views in the central area, the time and range
-// sliders with play and stop, and the command line. Its title names the
-// scene and marks unsaved changes; its geometry is kept between runs in
-// the GUI's settings file in the preference directory. Closing it quits
-// the host.
+// sliders with play and stop, the command line, and the help line with the
+// progress of long operations. Its title names the scene and marks unsaved
+// changes; its geometry is kept between runs in the GUI's settings file in
+// the preference directory. Closing it quits the host.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -39,6 +40,8 @@ public:
     QMenu& editMenu() { return *m_editMenu; }
     QMenu& windowsMenu() { return *m_windowsMenu; }
     QComboBox& menuSetSelector() { return *m_menuSetSelector; }
+    // The help line at the bottom, where long operations show their progress.
+    ProgressLine& progressLine() { return *m_progressLine; }
 
     void timeStateChanged();
     void updateTitle();
@@ -63,6 +66,7 @@ private:
     QComboBox* m_menuSetSelector = nullptr;
     TimeControlBar* m_timeControls = nullptr;
     CommandLine* m_commandLine = nullptr;
+    ProgressLine* m_progressLine = nullptr;
     QTimer m_titleTimer;
 };
 

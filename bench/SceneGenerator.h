@@ -36,14 +36,14 @@ struct Shape
 };
 
 // A few freehand-looking scribbles in one colour.
-inline QImage Drawing(quint32 seed)
+inline QImage Drawing(quint32 seed, int scribbles = 4)
 {
     QImage image = Frame::BlankImage();
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QRandomGenerator random(seed);
     const QColor color = QColor::fromHsv(random.bounded(360), 200, 230);
-    for (int s = 0; s < 4; ++s) {
+    for (int s = 0; s < scribbles; ++s) {
         painter.setPen(QPen(color, random.bounded(3, 10), Qt::SolidLine, Qt::RoundCap));
         QPoint point(random.bounded(1024), random.bounded(1024));
         for (int i = 0; i < 25; ++i) {

@@ -5,6 +5,8 @@
 
 #include "tests/model/ReferenceComposition.h"
 
+#include "bench/SceneGenerator.h"
+
 #include "base/Settings.h"
 #include "core/Host.h"
 #include "model/Frame.h"
@@ -33,21 +35,7 @@ const int FRAMES = 9;
 // Annotation-like drawing: a dozen freehand-looking strokes in one colour.
 QImage Drawing(quint32 seed)
 {
-    QImage image = Frame::BlankImage();
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QRandomGenerator random(seed);
-    const QColor color = QColor::fromHsv(random.bounded(360), 200, 230);
-    for (int s = 0; s < 12; ++s) {
-        painter.setPen(QPen(color, random.bounded(3, 10), Qt::SolidLine, Qt::RoundCap));
-        QPoint point(random.bounded(1024), random.bounded(1024));
-        for (int i = 0; i < 25; ++i) {
-            const QPoint next = point + QPoint(random.bounded(-25, 26), random.bounded(-25, 26));
-            painter.drawLine(point, next);
-            point = next;
-        }
-    }
-    return image;
+    return longshot::Drawing(seed, 12);
 }
 
 // A host for time and playback, and a document of LAYERS layers with FRAMES

@@ -1,9 +1,12 @@
 #!/bin/sh
-# Configures and builds one tree. Usage: scripts/build.sh [release|asan|fuzz]
-# The fuzz tree is built with clang and holds only the fuzz targets.
+# Configures and builds one tree.
+# Usage: scripts/build.sh [release|asan|fuzz] [target...]
+# Without targets the whole tree is built (the fuzz tree holds only the fuzz
+# targets); with targets only those and what they need.
 set -e
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 KIND="${1:-release}"
+[ $# -gt 0 ] && shift
 JOBS="$(nproc 2>/dev/null || echo 2)"
 TARGETS=""
 
@@ -15,6 +18,10 @@ case "$KIND" in
              TARGETS="--target fuzz_layerdata_binary fuzz_layerdata_text" ;;
     *) echo "build: unknown kind '$KIND' (release, asan or fuzz)" >&2; exit 2 ;;
 esac
+
+if [ $# -gt 0 ]; then
+    TARGETS="--target $*"
+fi
 
 # A compiler cache, when the machine has one, makes rebuilds and parallel
 # checkouts cheap; CI builds the same without it.

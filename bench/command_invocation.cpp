@@ -3,6 +3,7 @@
 #include <maya/MArgDatabase.h>
 #include <maya/MArgList.h>
 #include <maya/MGlobal.h>
+#include <maya/MSyntax.h>
 
 #include "core/Host.h"
 #include "core/Output.h"

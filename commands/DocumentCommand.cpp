@@ -7,6 +7,7 @@
 #include <maya/MArgDatabase.h>
 #include <maya/MArgList.h>
 #include <maya/MStringArray.h>
+#include <maya/MSyntax.h>
 
 bool DocumentCommand::isUndoable() const
 {

@@ -5,6 +5,7 @@
 #include <maya/MDoubleArray.h>
 #include <maya/MIntArray.h>
 #include <maya/MStringArray.h>
+#include <maya/MSyntax.h>
 
 #include "undo/UndoQueue.h"
 

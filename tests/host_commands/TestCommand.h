@@ -3,6 +3,7 @@
 #include <maya/MArgDatabase.h>
 #include <maya/MGlobal.h>
 #include <maya/MPxCommand.h>
+#include <maya/MSyntax.h>
 
 // A command for the tests: adds its -value to a running total, undoably.
 //   testCmd -v 3             total += 3, result 3, one undo step

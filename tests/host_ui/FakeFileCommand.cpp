@@ -2,6 +2,7 @@
 
 #include <maya/MArgDatabase.h>
 #include <maya/MStringArray.h>
+#include <maya/MSyntax.h>
 
 std::string FakeFileCommand::sceneName;
 bool FakeFileCommand::modified = false;

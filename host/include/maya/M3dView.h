@@ -63,8 +63,8 @@ public:
 
     // Every call fails (or answers 0) once the view is gone.
     QWidget* widget(MStatus* ReturnStatus = nullptr) const;
-    int portWidth(MStatus* ReturnStatus = nullptr) const;
-    int portHeight(MStatus* ReturnStatus = nullptr) const;
+    int portWidth(MStatus* ReturnStatus = nullptr);
+    int portHeight(MStatus* ReturnStatus = nullptr);
     MStatus viewport(unsigned int& x, unsigned int& y, unsigned int& width, unsigned int& height) const;
     MStatus getCamera(MDagPath& camera);
     MStatus setCamera(MDagPath& camera);

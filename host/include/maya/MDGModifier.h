@@ -40,8 +40,8 @@ public:
     MStatus newPlugValueDouble(const MPlug& plug, double plugValue);
     MStatus newPlugValueString(const MPlug& plug, const MString& plugValue);
 
-    virtual MStatus doIt();
-    virtual MStatus undoIt();
+    MStatus doIt();
+    MStatus undoIt();
 
 protected:
     MObject create(const MString& type, const MObject& parent, bool dag, MStatus* ReturnStatus);

@@ -20,7 +20,7 @@ public:
     bool operator==(const MDoubleArray& other) const;
     bool operator!=(const MDoubleArray& other) const;
 
-    const double& operator[](unsigned int index) const;
+    double operator[](unsigned int index) const;
     double& operator[](unsigned int index);
 
     MStatus set(double value, unsigned int index);

@@ -22,11 +22,7 @@ public:
 
     MFnNumericData::Type unitType(MStatus* ReturnStatus = nullptr) const;
 
-    MStatus setMin(int value);
-    MStatus setMin(float value);
     MStatus setMin(double value);
-    MStatus setMax(int value);
-    MStatus setMax(float value);
     MStatus setMax(double value);
     bool hasMin(MStatus* ReturnStatus = nullptr) const;
     bool hasMax(MStatus* ReturnStatus = nullptr) const;

@@ -16,11 +16,11 @@ public:
 
     // An attribute holding values of a registered plug-in data type.
     MObject create(const MString& fullName, const MString& briefName, const MTypeId& id,
-                   const MObject& defaultData = MObject::kNullObj,
+                   MObject defaultData = MObject::kNullObj,
                    MStatus* ReturnStatus = nullptr);
     // An attribute holding values of a built-in data type (this host: strings).
     MObject create(const MString& fullName, const MString& briefName, MFnData::Type type,
-                   const MObject& defaultData = MObject::kNullObj,
+                   MObject defaultData = MObject::kNullObj,
                    MStatus* ReturnStatus = nullptr);
 
     MFnData::Type attrType(MStatus* ReturnStatus = nullptr) const;

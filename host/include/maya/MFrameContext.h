@@ -48,7 +48,7 @@ public:
 
     // World matrices are the identity here: the context is the view's.
     MMatrix getMatrix(MatrixType mtype, MStatus* ReturnStatus = nullptr) const;
-    MStatus getViewportDimensions(int& originX, int& originY, int& width, int& height) const;
+    virtual MStatus getViewportDimensions(int& originX, int& originY, int& width, int& height) const;
     MDagPath getCurrentCameraPath(MStatus* ReturnStatus = nullptr) const;
     MStatus worldToViewport(const MPoint& inPoint, double& xPos, double& yPos) const;
     MStatus viewportToWorld(double xPos, double yPos, MPoint& nearPlaneWorldPos,

@@ -34,7 +34,7 @@ public:
     MStatus reset(const MDagPath& path, TraversalType type = kDepthFirst,
                   MFn::Type filter = MFn::kInvalid);
 
-    MObject currentItem(MStatus* ReturnStatus = nullptr) const;
+    MObject currentItem(MStatus* ReturnStatus = nullptr);
     MObject item(MStatus* ReturnStatus = nullptr) const;
     MStatus next();
     // Skips the children of the current node.

@@ -4,12 +4,14 @@
 #include <maya/MTypes.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
-#include <maya/MSyntax.h>
+
+#include <memory>
 
 class MArgList;
 class MDoubleArray;
 class MIntArray;
 class MStringArray;
+class MSyntax;
 
 namespace nbhost {
 class CommandRunner;
@@ -79,7 +81,7 @@ public:
 private:
     friend class nbhost::CommandRunner;
 
-    MSyntax m_syntax;
+    std::unique_ptr<MSyntax> m_syntax; // as parsed for the invocation running
     MString m_commandString;
     bool m_undoable = false;
     bool m_historyOn = true;

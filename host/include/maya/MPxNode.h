@@ -62,7 +62,7 @@ public:
     virtual Type type() const;
     virtual bool isAbstractClass() const;
 
-    MObject thisMObject() const;
+    virtual MObject thisMObject() const;
     MTypeId typeId() const;
     MString typeName() const;
     MString name() const;

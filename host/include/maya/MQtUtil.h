@@ -17,7 +17,7 @@ public:
     static QWidget* mainWindow();
     // The control of that name (a full path or its last element), searched
     // below parent when one is given; null when there is none.
-    static QWidget* findControl(const MString& controlName, const QWidget* parent = nullptr);
+    static QWidget* findControl(MString controlName, const QWidget* parent = nullptr);
     // The widget of a layout or window that holds controls; null when none.
     static QObject* findLayout(const MString& layoutName, const QWidget* parent = nullptr);
     // The action of a menu item; null when none.

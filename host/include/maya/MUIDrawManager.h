@@ -68,10 +68,10 @@ public:
     // A texture that filled rectangles show, multiplied by the colour. The
     // pixels are those the texture has when it is set; null removes it.
     void setTexture(MTexture* texture);
-    void setTextureSampler(MSamplerState::TextureFilter filter, MSamplerState::TextureAddress address);
+    MStatus setTextureSampler(MSamplerState::TextureFilter filter, MSamplerState::TextureAddress address);
     // The texture channels that are read; channels outside the mask read
     // as 0 (colours) or 1 (alpha).
-    void setTextureMask(MBlendState::ChannelMask mask);
+    MStatus setTextureMask(MBlendState::ChannelMask mask);
 
     void point2d(const MPoint& point);
     void line2d(const MPoint& startPoint, const MPoint& endPoint);

@@ -2,6 +2,7 @@
 
 #include <maya/MArgList.h>
 #include <maya/MPxCommand.h>
+#include <maya/MSyntax.h>
 
 #include "core/ArgumentParser.h"
 #include "core/CommandRegistry.h"
@@ -75,7 +76,7 @@ CommandOutcome CommandRunner::runCommand(const std::string& name, const std::vec
         outcome.error = "Command \"" + name + "\" could not be created.";
         return outcome;
     }
-    command->m_syntax = syntax;
+    command->m_syntax = std::make_unique<MSyntax>(syntax);
     command->m_commandString = commandText(name, args).c_str();
 
     m_results.emplace_back();

@@ -9,7 +9,7 @@ MDoubleArray::MDoubleArray(const double values[], unsigned int count) : m_items(
 bool MDoubleArray::operator==(const MDoubleArray& other) const { return m_items == other.m_items; }
 bool MDoubleArray::operator!=(const MDoubleArray& other) const { return m_items != other.m_items; }
 
-const double& MDoubleArray::operator[](unsigned int index) const { return m_items.at(index); }
+double MDoubleArray::operator[](unsigned int index) const { return m_items.at(index); }
 double& MDoubleArray::operator[](unsigned int index) { return m_items.at(index); }
 
 MStatus MDoubleArray::set(double value, unsigned int index)

@@ -5,6 +5,7 @@
 #include <maya/MGlobal.h>
 #include <maya/MIntArray.h>
 #include <maya/MStringArray.h>
+#include <maya/MSyntax.h>
 
 #include "core/ArrayValues.h"
 #include "core/CommandRunner.h"
@@ -76,7 +77,7 @@ MStatus MPxCommand::redoIt() { return MStatus::kSuccess; }
 bool MPxCommand::isUndoable() const { return m_undoable; }
 bool MPxCommand::hasSyntax() const { return true; }
 
-MSyntax MPxCommand::syntax() const { return m_syntax; }
+MSyntax MPxCommand::syntax() const { return m_syntax ? *m_syntax : MSyntax(); }
 
 MStatus MPxCommand::setUndoable(bool state)
 {

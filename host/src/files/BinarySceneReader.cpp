@@ -1,27 +1,20 @@
 #include "files/BinarySceneReader.h"
 
+#include "core/Output.h"
 #include "files/BinarySceneLayout.h"
-#include "files/ByteReader.h"
-#include "files/Crc32.h"
+#include "files/ByteWriter.h"
 #include "files/SceneBuilder.h"
 
 #include <maya/MPxData.h>
 
 #include <cstring>
 #include <istream>
-#include <sstream>
 
 namespace nbhost {
 
 using Layout = BinarySceneLayout;
 
 namespace {
-
-bool fail(std::string* error, const std::string& text)
-{
-    *error = text;
-    return false;
-}
 
 // A read-only stream over bytes that stay in place.
 class SpanBuffer : public std::streambuf
@@ -34,133 +27,228 @@ public:
     }
 };
 
+std::string describe(const std::string& tag)
+{
+    if (tag == std::string(Layout::kNode, 4))
+        return "a node record";
+    if (tag == std::string(Layout::kRequires, 4))
+        return "a plug-in requirement";
+    if (tag == std::string(Layout::kUnits, 4))
+        return "the units record";
+    return tag.size() == 4 ? "a record" : "a record's head";
+}
+
 } // namespace
 
-bool BinarySceneReader::read(const std::string& bytes, SceneBuilder& builder, std::string* error)
+bool BinarySceneReader::read(const std::string& bytes, const std::string& path, SceneBuilder& builder,
+                             std::string* error)
 {
-    if (!checkFrame(bytes, error))
+    BinarySceneReader reader(bytes, path, builder);
+    return reader.readHeader(error) && reader.readBody(error);
+}
+
+bool BinarySceneReader::readHeader(std::string* error)
+{
+    if (m_bytes.compare(0, sizeof Layout::kMagic, Layout::kMagic, sizeof Layout::kMagic) != 0) {
+        *error = "it is not a binary scene";
         return false;
-    const size_t bodySize = bytes.size() - Layout::kHeaderSize - Layout::kEndChunkSize;
-    ByteReader body(bytes.data() + Layout::kHeaderSize, bodySize, Layout::kHeaderSize);
-    while (!body.atEnd()) {
-        const char* tag = nullptr;
-        uint32_t length = 0;
-        ByteReader payload(nullptr, 0);
-        if (!body.bytes(4, tag) || !body.u32(length) || !body.sub(length, payload))
-            return damaged(body, "a chunk", error);
-        if (!readChunk(std::string(tag, 4), payload, builder, error))
-            return false;
+    }
+    ByteReader header(m_bytes.data() + sizeof Layout::kMagic, m_bytes.size() - sizeof Layout::kMagic);
+    if (!header.u32(m_version)) {
+        *error = "it is cut short before its first record";
+        return false;
+    }
+    if (m_version > Layout::kVersion) {
+        *error = "it was written in binary format " + std::to_string(m_version) + ", newer than this host reads ("
+                 + std::to_string(Layout::kVersion) + ")";
+        return false;
     }
     return true;
 }
 
-bool BinarySceneReader::checkFrame(const std::string& bytes, std::string* error)
+bool BinarySceneReader::readBody(std::string* error)
 {
-    if (bytes.compare(0, sizeof Layout::kMagic, Layout::kMagic, sizeof Layout::kMagic) != 0)
-        return fail(error, "it is not a binary scene");
-    ByteReader header(bytes.data() + sizeof Layout::kMagic, bytes.size() - sizeof Layout::kMagic,
-                      sizeof Layout::kMagic);
-    uint32_t version = 0;
-    if (!header.u32(version) || header.remaining() < Layout::kEndChunkSize)
-        return fail(error, "it is truncated");
-    if (version > Layout::kVersion)
-        return fail(error, "it was written in binary format " + std::to_string(version)
-                               + ", newer than this host reads (" + std::to_string(Layout::kVersion) + ")");
-    const size_t endAt = bytes.size() - Layout::kEndChunkSize;
-    ByteReader end(bytes.data() + endAt, Layout::kEndChunkSize, endAt);
+    ByteReader body(m_bytes.data() + Layout::kHeaderSize, m_bytes.size() - Layout::kHeaderSize,
+                    Layout::kHeaderSize);
+    bool first = true;
+    for (; !body.atEnd(); first = false) {
+        Chunk chunk;
+        const Damage damage = takeChunk(body, chunk);
+        if (damage != Damage::None && first) {
+            *error = "it is damaged before its first record could be read";
+            return false;
+        }
+        if (chunk.tag == std::string(Layout::kEnd, 4) && damage == Damage::None) {
+            checkWholeFile(chunk);
+            return true;
+        }
+        if (damage != Damage::None) {
+            m_salvaging = true;
+            readChunk(chunk);
+            reportDamage(damage, chunk);
+            return true;
+        }
+        readChunk(chunk);
+    }
+    if (first) {
+        *error = "it is cut short before its first record";
+        return false;
+    }
+    report(body.position(), "the file is cut short: its end record is missing; what followed was lost.");
+    return true;
+}
+
+BinarySceneReader::Damage BinarySceneReader::takeChunk(ByteReader& body, Chunk& chunk) const
+{
+    chunk.position = body.position();
     const char* tag = nullptr;
     uint32_t length = 0;
+    if (!body.bytes(4, tag) || !body.u32(length)) {
+        body.sub(body.remaining(), chunk.payload);
+        return Damage::Cut;
+    }
+    chunk.tag.assign(tag, 4);
+    if (!body.sub(length, chunk.payload)) {
+        body.sub(body.remaining(), chunk.payload);
+        return Damage::Cut;
+    }
+    if (m_version == Layout::kWholeFileChecksum)
+        return Damage::None;
     uint32_t crc = 0;
-    end.bytes(4, tag);
-    end.u32(length);
-    end.u32(crc);
-    if (std::memcmp(tag, Layout::kEnd, 4) != 0 || length != 4)
-        return fail(error, "it is truncated: its end record is missing");
-    if (Crc32::compute(bytes.data(), endAt) != crc)
-        return fail(error, "it is damaged: its checksum does not match its contents");
-    return true;
+    if (!body.u32(crc))
+        return Damage::Cut;
+    return crc == ByteWriter::checksum(m_bytes.data() + chunk.position, 8 + size_t(length)) ? Damage::None
+                                                                                           : Damage::Checksum;
 }
 
-bool BinarySceneReader::readChunk(const std::string& tag, ByteReader& payload, SceneBuilder& builder,
-                                  std::string* error)
+void BinarySceneReader::reportDamage(Damage damage, const Chunk& chunk) const
 {
-    if (tag == std::string(Layout::kRequires, 4)) {
+    const std::string what = damage == Damage::Cut ? "the file is cut short inside " : "the file is damaged: ";
+    const std::string record = describe(chunk.tag);
+    const std::string text = damage == Damage::Cut ? what + record
+                                                   : what + record + " fails its checksum";
+    report(chunk.position, text + "; it was read as far as it goes and what followed was lost.");
+}
+
+// The first format's one checksum closes the file: damage shows only here,
+// after everything was read.
+void BinarySceneReader::checkWholeFile(Chunk& end) const
+{
+    uint32_t crc = 0;
+    if (m_version == Layout::kWholeFileChecksum
+        && (!end.payload.u32(crc) || crc != ByteWriter::checksum(m_bytes.data(), end.position)))
+        report(end.position, "the file is damaged: its checksum does not match its contents; data may have been lost.");
+}
+
+void BinarySceneReader::readChunk(Chunk& chunk)
+{
+    ByteReader& in = chunk.payload;
+    bool ok = true;
+    std::string error;
+    if (chunk.tag == std::string(Layout::kRequires, 4)) {
         std::string plugin, version;
-        if (!payload.string(plugin) || !payload.string(version))
-            return damaged(payload, "a plug-in requirement", error);
-        builder.requirePlugin(plugin);
-        return true;
-    }
-    if (tag == std::string(Layout::kUnits, 4)) {
+        ok = in.string(plugin) && in.string(version);
+        if (ok)
+            m_builder.requirePlugin(plugin);
+    } else if (chunk.tag == std::string(Layout::kUnits, 4)) {
         std::string linear, angle, time;
-        if (!payload.string(linear) || !payload.string(angle) || !payload.string(time))
-            return damaged(payload, "the units", error);
-        return builder.setUnits(linear, angle, time, error);
+        ok = in.string(linear) && in.string(angle) && in.string(time);
+        if (ok && !m_builder.setUnits(linear, angle, time, &error))
+            report(chunk.position, error);
+    } else if (chunk.tag == std::string(Layout::kNode, 4)) {
+        readNode(in);
     }
-    if (tag == std::string(Layout::kNode, 4))
-        return readNode(payload, builder, error);
-    return true; // a chunk of a later version
+    if (!ok && !m_salvaging)
+        report(in.position(), describe(chunk.tag) + " does not fit the file; it was skipped.");
 }
 
-bool BinarySceneReader::readNode(ByteReader& in, SceneBuilder& builder, std::string* error)
+void BinarySceneReader::readNode(ByteReader& in)
 {
-    std::string type, name, parent;
+    const size_t position = in.position();
+    std::string type, name, parent, error;
     uint8_t flags = 0;
     uint32_t plugs = 0;
-    if (!in.string(type) || !in.string(name) || !in.string(parent) || !in.u8(flags) || !in.u32(plugs))
-        return damaged(in, "a node record", error);
-    if (!builder.createNode(type, name, parent, (flags & Layout::kSharedNode) != 0, error))
-        return false;
+    if (!in.string(type) || !in.string(name) || !in.string(parent) || !in.u8(flags) || !in.u32(plugs)) {
+        if (!m_salvaging)
+            report(position, "a node record does not fit the file; it was skipped.");
+        return;
+    }
+    if (!m_builder.createNode(type, name, parent, (flags & Layout::kSharedNode) != 0, &error)) {
+        report(position, error);
+        return;
+    }
     for (uint32_t i = 0; i < plugs; ++i)
-        if (!readPlug(in, builder, error))
-            return false;
-    return in.atEnd() || damaged(in, "a node record", error);
+        if (!readPlug(in))
+            return;
+    if (!in.atEnd() && !m_salvaging)
+        report(in.position(), "the node record of \"" + name + "\" holds more than its values.");
 }
 
-bool BinarySceneReader::readPlug(ByteReader& in, SceneBuilder& builder, std::string* error)
+// False when the value does not fit the record; a value the builder
+// refuses is reported and the record goes on.
+bool BinarySceneReader::readPlug(ByteReader& in)
 {
-    std::string attribute;
+    const size_t position = in.position();
+    std::string attribute, text, dataType, error;
     uint8_t kind = 0;
     uint8_t flags = 0;
-    if (!in.string(attribute) || !in.u8(kind) || !in.u8(flags))
-        return damaged(in, "a value", error);
-    SceneBuilder::Target target;
-    if (!builder.target("." + attribute, target, error))
+    double number = 0.0;
+    const char* bytes = nullptr;
+    uint32_t length = 0;
+    bool fits = in.string(attribute) && in.u8(kind) && in.u8(flags);
+    if (fits && kind == Layout::kNumber)
+        fits = in.f64(number);
+    else if (fits && kind == Layout::kString)
+        fits = in.string(text);
+    else if (fits && kind == Layout::kData)
+        fits = readData(in, dataType, bytes, length);
+    else
+        fits = fits && kind == Layout::kNoValue;
+    if (!fits) {
+        if (!m_salvaging)
+            report(position, "a value does not fit its node record; the rest of the record was skipped.");
         return false;
-    bool ok = true;
-    if (kind == Layout::kNumber) {
-        double number = 0.0;
-        ok = in.f64(number) ? builder.setNumbers(target, {number}, error) : damaged(in, "a value", error);
-    } else if (kind == Layout::kString) {
-        std::string text;
-        ok = in.string(text) ? builder.setString(target, text, error) : damaged(in, "a value", error);
-    } else if (kind == Layout::kData) {
-        std::string dataType;
-        uint32_t length = 0;
-        const char* bytes = nullptr;
-        if (!in.string(dataType) || !in.u32(length) || !in.bytes(length, bytes))
-            return damaged(in, "a data value", error);
-        ok = builder.setData(target, dataType, [bytes, length](MPxData& data) {
+    }
+    SceneBuilder::Target target;
+    bool ok = m_builder.target("." + attribute, target, &error);
+    if (ok && kind == Layout::kNumber)
+        ok = m_builder.setNumbers(target, {number}, &error);
+    else if (ok && kind == Layout::kString)
+        ok = m_builder.setString(target, text, &error);
+    else if (ok && kind == Layout::kData)
+        ok = m_builder.setData(target, dataType, [bytes, length](MPxData& data) {
             SpanBuffer buffer(bytes, length);
             std::istream stream(&buffer);
             return data.readBinary(stream, length);
-        }, error);
-    } else if (kind != Layout::kNoValue) {
-        return damaged(in, "a value", error);
-    }
+        }, &error);
+    if (!error.empty())
+        report(position, error);
     auto flag = [flags](uint8_t set, uint8_t bit) {
         return (flags & set) ? std::optional<bool>((flags & bit) != 0) : std::nullopt;
     };
     if (ok)
-        builder.setFlags(target, (flags & Layout::kLocked) != 0, flag(Layout::kKeyableSet, Layout::kKeyable),
-                         flag(Layout::kChannelBoxSet, Layout::kChannelBox));
-    return ok;
+        m_builder.setFlags(target, (flags & Layout::kLocked) != 0, flag(Layout::kKeyableSet, Layout::kKeyable),
+                           flag(Layout::kChannelBoxSet, Layout::kChannelBox));
+    return true;
 }
 
-bool BinarySceneReader::damaged(const ByteReader& in, const char* where, std::string* error)
+// A data value cut by the end of a damaged record keeps the bytes that are
+// there: its reader stops where they end.
+bool BinarySceneReader::readData(ByteReader& in, std::string& dataType, const char*& bytes, uint32_t& length)
 {
-    return fail(error, std::string("it is damaged: ") + where + " at byte " + std::to_string(in.position())
-                           + " does not fit the file");
+    if (!in.string(dataType) || !in.u32(length))
+        return false;
+    if (in.bytes(length, bytes))
+        return true;
+    if (!m_salvaging)
+        return false;
+    length = static_cast<uint32_t>(in.remaining());
+    return in.bytes(length, bytes);
+}
+
+void BinarySceneReader::report(size_t position, const std::string& text) const
+{
+    Output::write(Output::Kind::Error, "file: " + m_path + " byte " + std::to_string(position) + ": " + text);
 }
 
 } // namespace nbhost

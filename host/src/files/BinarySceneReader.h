@@ -1,30 +1,64 @@
 #pragma once
 
+#include "files/ByteReader.h"
+
+#include <cstdint>
 #include <string>
 
 namespace nbhost {
 
-class ByteReader;
 class SceneBuilder;
 
-// Reads a binary scene (layout in BinarySceneLayout.h) into a builder. The
-// frame is checked first (magic, version, end chunk, checksum), so a
-// damaged or cut file is refused before any node is made; the records are
-// then read with every length checked against the bytes that are left.
+// Reads a binary scene (layout in BinarySceneLayout.h) into a builder,
+// record by record, with every length checked against the bytes that are
+// left. Each record's checksum is checked before it is used, so the records
+// before a damaged one load whole. The damaged record (cut short, or failing
+// its checksum) is read as far as it goes, a data value in it getting the
+// bytes that are there, and reading stops: what followed is lost. A record
+// that the builder refuses (an unknown node type, a bad value) is reported
+// and reading goes on with the next.
 class BinarySceneReader
 {
 public:
     // False, with the reason in error, for a file that is not a binary
-    // scene, is damaged or truncated, or names what the host cannot make.
-    static bool read(const std::string& bytes, SceneBuilder& builder, std::string* error);
+    // scene, was written by a newer host, or is damaged before its first
+    // record (the builder then holds nothing of it). True otherwise, with
+    // every error met on the way shown already.
+    static bool read(const std::string& bytes, const std::string& path, SceneBuilder& builder,
+                     std::string* error);
 
 private:
-    static bool checkFrame(const std::string& bytes, std::string* error);
-    static bool readChunk(const std::string& tag, ByteReader& payload, SceneBuilder& builder,
-                          std::string* error);
-    static bool readNode(ByteReader& in, SceneBuilder& builder, std::string* error);
-    static bool readPlug(ByteReader& in, SceneBuilder& builder, std::string* error);
-    static bool damaged(const ByteReader& in, const char* where, std::string* error);
+    enum class Damage { None, Cut, Checksum };
+    struct Chunk
+    {
+        std::string tag;
+        ByteReader payload{nullptr, 0};
+        size_t position = 0;
+    };
+
+    BinarySceneReader(const std::string& bytes, const std::string& path, SceneBuilder& builder)
+        : m_bytes(bytes), m_path(path), m_builder(builder)
+    {
+    }
+
+    bool readHeader(std::string* error);
+    bool readBody(std::string* error);
+    Damage takeChunk(ByteReader& body, Chunk& chunk) const;
+    void reportDamage(Damage damage, const Chunk& chunk) const;
+    void checkWholeFile(Chunk& end) const;
+    void readChunk(Chunk& chunk);
+    void readNode(ByteReader& in);
+    bool readPlug(ByteReader& in);
+    bool readData(ByteReader& in, std::string& dataType, const char*& bytes, uint32_t& length);
+    // Shows a record's error, naming the file and the byte it is at.
+    void report(size_t position, const std::string& text) const;
+
+    const std::string& m_bytes;
+    const std::string& m_path;
+    SceneBuilder& m_builder;
+    uint32_t m_version = 0;
+    // Reading a damaged record: a data value gets the bytes that are there.
+    bool m_salvaging = false;
 };
 
 } // namespace nbhost

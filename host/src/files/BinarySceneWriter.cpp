@@ -2,7 +2,6 @@
 
 #include "files/BinarySceneLayout.h"
 #include "files/ByteWriter.h"
-#include "files/Crc32.h"
 #include "files/DataValueWriter.h"
 
 #include <limits>
@@ -30,10 +29,7 @@ bool BinarySceneWriter::write(const SceneContents& contents, std::string& bytes,
         *error = "a record is too large for the binary scene format";
         return false;
     }
-    const uint32_t crc = Crc32::compute(out.data().data(), out.size());
-    const size_t end = out.beginChunk(Layout::kEnd);
-    out.u32(crc);
-    out.endChunk(end);
+    out.endChunk(out.beginChunk(Layout::kEnd));
     bytes = out.data();
     return true;
 }

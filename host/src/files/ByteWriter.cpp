@@ -1,5 +1,7 @@
 #include "files/ByteWriter.h"
 
+#include <zlib.h>
+
 #include <cstring>
 #include <limits>
 
@@ -43,7 +45,13 @@ bool ByteWriter::endChunk(size_t start)
         return false;
     for (size_t i = 0; i < 4; ++i)
         m_bytes[start + 4 + i] = static_cast<char>((length >> (8 * i)) & 0xFF);
+    u32(static_cast<uint32_t>(checksum(m_bytes.data() + start, m_bytes.size() - start)));
     return true;
+}
+
+uint32_t ByteWriter::checksum(const char* data, size_t size)
+{
+    return static_cast<uint32_t>(crc32_z(0, reinterpret_cast<const Bytef*>(data), size));
 }
 
 } // namespace nbhost

@@ -7,8 +7,8 @@
 namespace nbhost {
 
 // Builds a byte string of little-endian values, the counterpart of
-// ByteReader. Chunks are a four-letter tag and a u32 length filled in when
-// the chunk ends.
+// ByteReader. Chunks are a four-letter tag, a u32 length filled in when the
+// chunk ends, the payload and the CRC-32 of all three.
 class ByteWriter
 {
 public:
@@ -23,6 +23,9 @@ public:
     size_t beginChunk(const char tag[4]);
     // False when the chunk grew past what a u32 length can say.
     bool endChunk(size_t start);
+
+    // The CRC-32 of zlib and PNG, which closes every chunk.
+    static uint32_t checksum(const char* data, size_t size);
 
     const std::string& data() const { return m_bytes; }
     size_t size() const { return m_bytes.size(); }

@@ -75,6 +75,7 @@ bool SceneBuilder::createNode(const std::string& type, const std::string& name,
         return true;
     }
     std::shared_ptr<Node> parentNode;
+    m_current.reset(); // values that follow a node that failed go nowhere
     if (!parent.empty() && !(parentNode = lookUp(parent)))
         return fail(error, "createNode: the parent \"" + parent + "\" of \"" + name + "\" does not exist");
     m_current = Scene::instance().createNode(type, name, parentNode.get(), error);
@@ -169,8 +170,14 @@ bool SceneBuilder::setData(const Target& target, const std::string& dataType, co
         return false;
     std::string why = "its data type could not read it";
     try {
-        if (read(*data->data()) && target.node->setValue(*target.attr, PlugValue::ofData(value)))
+        // What the reader read before it failed is kept, as the real host
+        // keeps it.
+        const bool complete = read(*data->data());
+        const bool kept = target.node->setValue(*target.attr, PlugValue::ofData(value));
+        if (complete && kept)
             return true;
+        if (kept)
+            why = "its data type could not read all of it; what it read is kept";
     } catch (const std::exception& e) {
         why = std::string("its data type threw: ") + e.what();
     } catch (...) {

@@ -25,8 +25,9 @@ class Attribute;
 // hierarchy. Shared nodes (the default cameras) are the scene's own: an
 // open sets their values, an import or reference leaves them alone.
 //
-// Every failure comes back as false with the reason in error; the caller
-// ends the read then. An unknown attribute is only a warning.
+// Every failure comes back as false with the reason in error; the readers
+// show it and go on. An unknown attribute is only a warning. A data value
+// whose reader fails keeps what it read.
 class SceneBuilder
 {
 public:

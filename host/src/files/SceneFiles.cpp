@@ -116,6 +116,7 @@ MStatus SceneFiles::open(const std::string& path)
     SceneBackup backup(*host);
     Scene::instance().reset();
     resetUnits(*host);
+    const unsigned long errors = Output::errorCount();
     bool ok = false;
     {
         FileReadState::Scope opening(FileReadState::Mode::Opening);
@@ -126,6 +127,7 @@ MStatus SceneFiles::open(const std::string& path)
         backup.restore();
         return failure("Cannot open \"" + path + "\": " + why + ". The previous scene is kept.");
     }
+    warnOfErrors(errors, path);
     host->undoQueue().flush();
     backup.commit();
     m_currentFile = absolute(path);
@@ -152,6 +154,7 @@ MStatus SceneFiles::add(const std::string& path, FileReadState::Mode mode, const
     if (!FileBytes::read(path, bytes, &why))
         return failure(std::string("Cannot ") + verb + " \"" + path + "\": " + why + ".");
     SceneBuilder builder(mode);
+    const unsigned long errors = Output::errorCount();
     bool ok = false;
     {
         FileReadState::Scope reading(mode);
@@ -162,6 +165,7 @@ MStatus SceneFiles::add(const std::string& path, FileReadState::Mode mode, const
         return failure(std::string("Cannot ") + verb + " \"" + path + "\": " + why
                        + ". Nothing of it was added to the scene.");
     }
+    warnOfErrors(errors, path);
     noteChange();
     return MStatus::kSuccess;
 }
@@ -170,8 +174,17 @@ bool SceneFiles::readInto(const std::string& bytes, const std::string& path, Sce
                           std::string* error)
 {
     if (SceneFormat::detect(bytes) == SceneFormat::Binary)
-        return BinarySceneReader::read(bytes, builder, error);
+        return BinarySceneReader::read(bytes, path, builder, error);
     return AsciiSceneReader::read(bytes, path, builder, error);
+}
+
+// Readers go on past damage and show each error as they meet it; one
+// warning at the end says that the scene may be incomplete.
+void SceneFiles::warnOfErrors(unsigned long errorsBefore, const std::string& path)
+{
+    if (Output::errorCount() != errorsBefore)
+        Output::write(Output::Kind::Warning,
+                      "Errors occurred while reading \"" + path + "\": data may have been lost.");
 }
 
 MStatus SceneFiles::save(std::optional<SceneFormat::Kind> type)

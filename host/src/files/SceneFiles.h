@@ -16,9 +16,11 @@ class SceneBuilder;
 // The scene's file: its name, and new, open, import, reference and save.
 // Reads go by the file's contents (binary magic, else ASCII script).
 //
-// A failed read changes nothing: an open reads into a fresh scene while the
-// previous one is kept aside and put back on failure; an import takes out
-// the nodes it made. Opening and starting a new scene empty the undo
+// A file that is not a scene changes nothing: an open reads into a fresh
+// scene while the previous one is kept aside and put back when the file is
+// refused; an import takes out the nodes it made. A damaged scene loads
+// what can be read, with an error for each piece that cannot and one
+// warning at the end. Opening and starting a new scene empty the undo
 // queue; "SceneOpened" fires after an open. Failures are shown through the
 // host's output.
 //
@@ -61,6 +63,7 @@ private:
     MStatus add(const std::string& path, FileReadState::Mode mode, const char* verb);
     static bool readInto(const std::string& bytes, const std::string& path, SceneBuilder& builder,
                          std::string* error);
+    static void warnOfErrors(unsigned long errorsBefore, const std::string& path);
     static void resetUnits(Host& host);
     void markUnmodified(Host& host);
 

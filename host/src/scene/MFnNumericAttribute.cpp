@@ -96,11 +96,7 @@ MFnNumericData::Type MFnNumericAttribute::unitType(MStatus* ReturnStatus) const
     return attr ? attr->numericType() : MFnNumericData::kInvalid;
 }
 
-MStatus MFnNumericAttribute::setMin(int value) { return setLimit(m_object, value, true); }
-MStatus MFnNumericAttribute::setMin(float value) { return setLimit(m_object, value, true); }
 MStatus MFnNumericAttribute::setMin(double value) { return setLimit(m_object, value, true); }
-MStatus MFnNumericAttribute::setMax(int value) { return setLimit(m_object, value, false); }
-MStatus MFnNumericAttribute::setMax(float value) { return setLimit(m_object, value, false); }
 MStatus MFnNumericAttribute::setMax(double value) { return setLimit(m_object, value, false); }
 
 bool MFnNumericAttribute::hasMin(MStatus* ReturnStatus) const

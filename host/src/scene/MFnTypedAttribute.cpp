@@ -35,7 +35,7 @@ MFnTypedAttribute::MFnTypedAttribute(const MObject& object, MStatus* ReturnStatu
 MFn::Type MFnTypedAttribute::type() const { return MFn::kTypedAttribute; }
 
 MObject MFnTypedAttribute::create(const MString& fullName, const MString& briefName,
-                                  const MTypeId& id, const MObject& defaultData,
+                                  const MTypeId& id, MObject defaultData,
                                   MStatus* ReturnStatus)
 {
     m_object = MObject();
@@ -56,7 +56,7 @@ MObject MFnTypedAttribute::create(const MString& fullName, const MString& briefN
 }
 
 MObject MFnTypedAttribute::create(const MString& fullName, const MString& briefName,
-                                  MFnData::Type type, const MObject& defaultData,
+                                  MFnData::Type type, MObject defaultData,
                                   MStatus* ReturnStatus)
 {
     // Strings are the only built-in data type this host stores; a string

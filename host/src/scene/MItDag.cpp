@@ -75,14 +75,14 @@ void MItDag::skipToAcceptable()
         ++m_index;
 }
 
-MObject MItDag::currentItem(MStatus* ReturnStatus) const
+MObject MItDag::item(MStatus* ReturnStatus) const
 {
     const bool ok = m_index < m_items.size();
     setReturnStatus(ReturnStatus, ok ? MStatus::kSuccess : MStatus::kFailure);
     return ok ? m_items[m_index] : MObject();
 }
 
-MObject MItDag::item(MStatus* ReturnStatus) const { return currentItem(ReturnStatus); }
+MObject MItDag::currentItem(MStatus* ReturnStatus) { return item(ReturnStatus); }
 
 MStatus MItDag::next()
 {
@@ -115,7 +115,7 @@ MObject MItDag::root(MStatus* ReturnStatus)
 
 unsigned int MItDag::depth(MStatus* ReturnStatus) const
 {
-    Node* node = Node::from(currentItem(ReturnStatus));
+    Node* node = Node::from(item(ReturnStatus));
     return node ? node->depth() : 0;
 }
 
@@ -127,15 +127,15 @@ MItDag::TraversalType MItDag::getType(MStatus* ReturnStatus) const
 
 MStatus MItDag::getPath(MDagPath& path) const
 {
-    return MDagPath::getAPathTo(currentItem(), path);
+    return MDagPath::getAPathTo(item(), path);
 }
 
 MString MItDag::fullPathName(MStatus* ReturnStatus) const
 {
-    return MDagPath::getAPathTo(currentItem(), ReturnStatus).fullPathName();
+    return MDagPath::getAPathTo(item(), ReturnStatus).fullPathName();
 }
 
 MString MItDag::partialPathName(MStatus* ReturnStatus) const
 {
-    return MDagPath::getAPathTo(currentItem(), ReturnStatus).partialPathName();
+    return MDagPath::getAPathTo(item(), ReturnStatus).partialPathName();
 }

@@ -41,10 +41,21 @@ Interpreter::Interpreter(CommandHost* host) : m_host(host), m_stackBudget(stackB
 
 Interpreter::~Interpreter() = default;
 
+Interpreter::EvaluationScope::EvaluationScope(Interpreter& interpreter) : m_interpreter(interpreter)
+{
+    if (m_interpreter.m_evaluations++ == 0)
+        m_interpreter.m_stackBase = static_cast<const char*>(__builtin_frame_address(0));
+}
+
+Interpreter::EvaluationScope::~EvaluationScope()
+{
+    if (--m_interpreter.m_evaluations == 0)
+        m_interpreter.m_stackBase = nullptr;
+}
+
 EvalResult Interpreter::evaluate(const std::string& source, const std::string& sourceName)
 {
-    if (m_evaluations++ == 0)
-        m_stackBase = static_cast<const char*>(__builtin_frame_address(0));
+    EvaluationScope scope(*this);
     EvalResult result;
     try {
         result.value = run(source, sourceName, 0);
@@ -61,9 +72,52 @@ EvalResult Interpreter::evaluate(const std::string& source, const std::string& s
         result.error = "Internal error.";
         Output::write(Output::Kind::Error, result.error);
     }
-    if (--m_evaluations == 0)
-        m_stackBase = nullptr;
     return result;
+}
+
+Interpreter::EachResult Interpreter::evaluateEach(const std::string& source, const std::string& sourceName,
+                                                  const ErrorHandler& onError)
+{
+    EvaluationScope scope(*this);
+    Parser parser(source, Parser::Reading{});
+    EachResult result;
+    for (;;) {
+        StmtPtr statement;
+        try {
+            if (!(statement = parser.parseNext()))
+                break;
+        } catch (ScriptError& e) {
+            e.setFileIfUnset(sourceName);
+            if (!onError(e, result.ran))
+                return result;
+            parser.skipPast(e);
+            continue;
+        }
+        const int line = statement->line;
+        try {
+            runStatement(std::move(statement), sourceName);
+            ++result.ran;
+        } catch (ScriptError& e) {
+            if (!onError(e, result.ran))
+                return result;
+        } catch (const std::exception& e) {
+            ScriptError error(line, std::string("Internal error: ") + e.what());
+            error.setFileIfUnset(sourceName);
+            if (!onError(error, result.ran))
+                return result;
+        }
+    }
+    result.cutStringLine = parser.cutStringLine();
+    return result;
+}
+
+void Interpreter::runStatement(StmtPtr statement, const std::string& sourceName)
+{
+    CallGuard guard(*this, statement->line, "eval");
+    auto unit = std::make_shared<ScriptUnit>();
+    unit->sourceName = sourceName;
+    unit->program.push_back(std::move(statement));
+    Executor(*this, unit, m_topLevel, nullptr).runProgram();
 }
 
 Value Interpreter::run(const std::string& source, const std::string& sourceName, int line)

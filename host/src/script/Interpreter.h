@@ -1,8 +1,10 @@
 #pragma once
 
+#include "script/Ast.h"
 #include "script/Scope.h"
 #include "script/Value.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -10,6 +12,7 @@
 namespace nbhost {
 
 class CommandHost;
+class ScriptError;
 struct ProcDecl;
 struct ScriptUnit;
 
@@ -45,6 +48,22 @@ public:
     // inside a command that is running.
     EvalResult evaluate(const std::string& source, const std::string& sourceName = std::string());
 
+    // Runs script text as the host reads a text scene: statement by
+    // statement at the top level, going on past errors. Each error (a
+    // statement that fails, or a syntax error, whose line is then skipped)
+    // goes to onError, unprinted, with the file and line in its message and
+    // the number of statements that ran so far; reading stops when onError
+    // answers false. A string that the end of the text leaves open ends the
+    // input and is dropped.
+    struct EachResult
+    {
+        int ran = 0;           // statements that ran without an error
+        int cutStringLine = 0; // where the string left open began, or 0
+    };
+    using ErrorHandler = std::function<bool(const ScriptError& error, int ran)>;
+    EachResult evaluateEach(const std::string& source, const std::string& sourceName,
+                            const ErrorHandler& onError);
+
     // Defines a global variable, or replaces its value and type. The name
     // may be given with or without '$'.
     void setGlobal(const std::string& name, const Value& value);
@@ -79,8 +98,21 @@ private:
         Interpreter& m_interpreter;
     };
 
+    // Marks the native stack's base for the outermost evaluation.
+    class EvaluationScope
+    {
+    public:
+        explicit EvaluationScope(Interpreter& interpreter);
+        ~EvaluationScope();
+
+    private:
+        Interpreter& m_interpreter;
+    };
+
     // Parses and runs text at the top level; throws ScriptError.
     Value run(const std::string& source, const std::string& sourceName, int line);
+    // Runs one statement of a unit read statement by statement.
+    void runStatement(StmtPtr statement, const std::string& sourceName);
     bool stackIsShort() const;
 
     CommandHost* m_host;

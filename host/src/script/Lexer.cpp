@@ -122,6 +122,18 @@ void Lexer::reset(size_t offset, int line)
     m_line = line;
 }
 
+size_t Lexer::lineStart(size_t from, int fromLine, int line) const
+{
+    for (size_t pos = from; fromLine < line; ++pos) {
+        pos = m_source.find('\n', pos);
+        if (pos == std::string::npos)
+            return m_source.size();
+        if (++fromLine == line)
+            return pos + 1;
+    }
+    return from;
+}
+
 char Lexer::charAt(size_t offset) const
 {
     return offset < m_source.size() ? m_source[offset] : '\0';
@@ -215,7 +227,10 @@ Token Lexer::lexString()
     for (;;) {
         if (m_pos >= m_source.size()) {
             m_line = t.line;
-            fail("Syntax error: unterminated string");
+            if (!m_cutStringEndsInput)
+                fail("Syntax error: unterminated string");
+            m_cutStringLine = t.line;
+            return make(Token::Type::End, m_pos, m_line);
         }
         const char c = m_source[m_pos++];
         if (c == '"')

@@ -23,6 +23,16 @@ public:
     // (scene files, echoed commands) keep every character.
     static std::string quote(const std::string& text);
 
+    // For readers of files that may be cut short: a string that the end of
+    // the text leaves open ends the input (the cut string is dropped) instead
+    // of being an error; cutStringLine() then names the line it opened on.
+    void setCutStringEndsInput(bool on) { m_cutStringEndsInput = on; }
+    int cutStringLine() const { return m_cutStringLine; }
+
+    // The offset at which `line` starts, looking forward from `from` (on
+    // `fromLine`); the end of the text when it has no such line.
+    size_t lineStart(size_t from, int fromLine, int line) const;
+
     void reset(size_t offset, int line);
     size_t position() const { return m_pos; }
     int line() const { return m_line; }
@@ -44,6 +54,8 @@ private:
     const std::string& m_source;
     size_t m_pos = 0;
     int m_line = 1;
+    bool m_cutStringEndsInput = false;
+    int m_cutStringLine = 0;
 };
 
 } // namespace nbhost

@@ -77,14 +77,44 @@ Parser::Parser(const std::string& source) : m_lexer(source)
     m_cur = m_lexer.next();
 }
 
+Parser::Parser(const std::string& source, Reading) : m_lexer(source), m_pendingAdvance(true)
+{
+    m_lexer.setCutStringEndsInput(true);
+}
+
 StmtList Parser::parseProgram()
 {
     StmtList program;
-    while (!m_cur.is(T::End)) {
-        const bool proc = isKeyword("proc") || (isKeyword("global") && peekNext().isIdentifier("proc"));
-        program.push_back(proc ? parseProc() : parseStatement());
-    }
+    while (StmtPtr statement = parseNext())
+        program.push_back(std::move(statement));
     return program;
+}
+
+StmtPtr Parser::parseNext()
+{
+    if (m_pendingAdvance) {
+        m_statementOffset = m_lexer.position();
+        m_statementLine = m_lexer.line();
+        m_pendingAdvance = false;
+        advance();
+    } else {
+        m_statementOffset = m_cur.offset;
+        m_statementLine = m_cur.line;
+    }
+    if (m_cur.is(T::End))
+        return nullptr;
+    const bool proc = isKeyword("proc") || (isKeyword("global") && peekNext().isIdentifier("proc"));
+    return proc ? parseProc() : parseStatement();
+}
+
+void Parser::skipPast(const ScriptError& error)
+{
+    const int line = std::max(error.line(), m_statementLine) + 1;
+    m_lexer.reset(m_lexer.lineStart(m_statementOffset, m_statementLine, line), line);
+    m_pendingAdvance = true;
+    m_loopDepth = 0;
+    m_proc = nullptr;
+    m_inBackquote = false;
 }
 
 // ---- Token stream ----

@@ -7,6 +7,8 @@
 
 namespace nbhost {
 
+class ScriptError;
+
 // Builds the syntax tree of one piece of script text. A statement that
 // starts with a name is a call: `name(a, b)` in function syntax, anything
 // else in command syntax (`name -flag value object;`), where the words are
@@ -17,6 +19,16 @@ public:
     explicit Parser(const std::string& source);
 
     StmtList parseProgram();
+
+    // Statement by statement, for readers that go on past errors. A reader
+    // starts before the first token; the string a cut file leaves open ends
+    // the input. parseNext gives nullptr at the end; after it threw, skipPast
+    // moves on to the line after the error (or after the statement's start).
+    struct Reading {};
+    Parser(const std::string& source, Reading);
+    StmtPtr parseNext();
+    void skipPast(const ScriptError& error);
+    int cutStringLine() const { return m_lexer.cutStringLine(); }
 
 private:
     // Token stream
@@ -89,6 +101,11 @@ private:
     int m_loopDepth = 0;
     const ProcDecl* m_proc = nullptr;
     bool m_inBackquote = false;
+    // Reading statement by statement: the next token is still to be lexed,
+    // and where the current statement started.
+    bool m_pendingAdvance = false;
+    size_t m_statementOffset = 0;
+    int m_statementLine = 1;
 };
 
 } // namespace nbhost

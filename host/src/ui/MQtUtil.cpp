@@ -20,7 +20,7 @@ bool isBelow(const QWidget* control, const QWidget* parent)
 
 QWidget* MQtUtil::mainWindow() { return ControlRegistry::mainWindow(); }
 
-QWidget* MQtUtil::findControl(const MString& controlName, const QWidget* parent)
+QWidget* MQtUtil::findControl(MString controlName, const QWidget* parent)
 {
     QWidget* control = ControlRegistry::find(toQString(controlName));
     return control && isBelow(control, parent) ? control : nullptr;

@@ -71,13 +71,13 @@ QWidget* M3dView::widget(MStatus* ReturnStatus) const
     return view ? view->widget() : nullptr;
 }
 
-int M3dView::portWidth(MStatus* ReturnStatus) const
+int M3dView::portWidth(MStatus* ReturnStatus)
 {
     View3d* view = viewOf(fViewId, ReturnStatus);
     return view ? view->portWidth() : 0;
 }
 
-int M3dView::portHeight(MStatus* ReturnStatus) const
+int M3dView::portHeight(MStatus* ReturnStatus)
 {
     View3d* view = viewOf(fViewId, ReturnStatus);
     return view ? view->portHeight() : 0;

@@ -61,21 +61,26 @@ void MUIDrawManager::setTexture(MTexture* texture)
         state->texture = texture ? texture->hostData().image() : QImage();
 }
 
-void MUIDrawManager::setTextureSampler(MSamplerState::TextureFilter filter, MSamplerState::TextureAddress)
+MStatus MUIDrawManager::setTextureSampler(MSamplerState::TextureFilter filter, MSamplerState::TextureAddress)
 {
     // Clamped addressing is all a single rectangle needs; the filter
     // decides between nearest and linear sampling.
-    if (auto* state = fTarget.state())
-        state->linearFilter = filter != MSamplerState::kMinMagMipPoint
-                              && filter != MSamplerState::kMinLinearMagMipPoint
-                              && filter != MSamplerState::kMinLinearMagPointMipLinear
-                              && filter != MSamplerState::kMinMagPointMipLinear;
+    auto* state = fTarget.state();
+    if (!state)
+        return MStatus::kFailure;
+    state->linearFilter = filter != MSamplerState::kMinMagMipPoint && filter != MSamplerState::kMinLinearMagMipPoint
+                          && filter != MSamplerState::kMinLinearMagPointMipLinear
+                          && filter != MSamplerState::kMinMagPointMipLinear;
+    return MStatus::kSuccess;
 }
 
-void MUIDrawManager::setTextureMask(MBlendState::ChannelMask mask)
+MStatus MUIDrawManager::setTextureMask(MBlendState::ChannelMask mask)
 {
-    if (auto* state = fTarget.state())
-        state->textureMask = int(mask) & 0xF;
+    auto* state = fTarget.state();
+    if (!state)
+        return MStatus::kFailure;
+    state->textureMask = int(mask) & 0xF;
+    return MStatus::kSuccess;
 }
 
 void MUIDrawManager::point2d(const MPoint& point)

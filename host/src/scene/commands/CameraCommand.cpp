@@ -3,6 +3,7 @@
 #include "scene/NodeTypeRegistry.h"
 
 #include <maya/MStringArray.h>
+#include <maya/MSyntax.h>
 
 namespace nbhost {
 

@@ -3,6 +3,7 @@
 #include "scene/commands/SceneLookup.h"
 
 #include <maya/MArgDatabase.h>
+#include <maya/MSyntax.h>
 
 #include <algorithm>
 

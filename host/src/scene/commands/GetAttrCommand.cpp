@@ -6,6 +6,7 @@
 #include <maya/MArgDatabase.h>
 #include <maya/MDoubleArray.h>
 #include <maya/MStringArray.h>
+#include <maya/MSyntax.h>
 
 namespace nbhost {
 

@@ -4,6 +4,7 @@
 
 #include <maya/MArgDatabase.h>
 #include <maya/MStringArray.h>
+#include <maya/MSyntax.h>
 
 #include <algorithm>
 

@@ -2,6 +2,7 @@
 
 #include <maya/MArgDatabase.h>
 #include <maya/MGlobal.h>
+#include <maya/MSyntax.h>
 
 #include "core/Host.h"
 

@@ -1,4 +1,5 @@
 #include "script/commands/FlushUndoCommand.h"
+#include <maya/MSyntax.h>
 
 #include "core/Host.h"
 #include "undo/UndoQueue.h"

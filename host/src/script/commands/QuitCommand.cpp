@@ -1,6 +1,7 @@
 #include "script/commands/QuitCommand.h"
 
 #include <maya/MArgDatabase.h>
+#include <maya/MSyntax.h>
 
 #include "core/Host.h"
 

@@ -3,6 +3,7 @@
 #include <maya/MArgDatabase.h>
 #include <maya/MArgList.h>
 #include <maya/MStringArray.h>
+#include <maya/MSyntax.h>
 
 #include "core/Host.h"
 #include "events/EventBus.h"

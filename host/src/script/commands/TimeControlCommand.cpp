@@ -3,6 +3,7 @@
 #include <maya/MArgDatabase.h>
 #include <maya/MDoubleArray.h>
 #include <maya/MStringArray.h>
+#include <maya/MSyntax.h>
 
 #include "core/Host.h"
 #include "time/TimeState.h"

@@ -1,4 +1,5 @@
 #include "script/commands/UndoCommand.h"
+#include <maya/MSyntax.h>
 
 #include "core/Host.h"
 #include "undo/UndoQueue.h"

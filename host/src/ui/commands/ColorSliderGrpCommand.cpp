@@ -2,6 +2,7 @@
 
 #include <maya/MArgDatabase.h>
 #include <maya/MDoubleArray.h>
+#include <maya/MSyntax.h>
 
 #include "ui/ColorSliderGroup.h"
 #include "ui/ControlRegistry.h"

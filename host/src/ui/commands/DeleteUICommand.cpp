@@ -3,6 +3,7 @@
 #include <maya/MArgDatabase.h>
 #include <maya/MQtUtil.h>
 #include <maya/MStringArray.h>
+#include <maya/MSyntax.h>
 
 #include "ui/ControlRegistry.h"
 #include "ui/MenuElements.h"

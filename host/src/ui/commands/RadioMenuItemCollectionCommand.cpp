@@ -1,6 +1,7 @@
 #include "ui/commands/RadioMenuItemCollectionCommand.h"
 
 #include <maya/MArgDatabase.h>
+#include <maya/MSyntax.h>
 
 #include "ui/ControlRegistry.h"
 #include "ui/MenuElements.h"

@@ -1,6 +1,7 @@
 #include "ui/commands/RefreshCommand.h"
 
 #include <maya/MArgDatabase.h>
+#include <maya/MSyntax.h>
 
 #include "ui/MainWindowParts.h"
 

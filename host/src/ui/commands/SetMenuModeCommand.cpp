@@ -1,6 +1,7 @@
 #include "ui/commands/SetMenuModeCommand.h"
 
 #include <maya/MArgDatabase.h>
+#include <maya/MSyntax.h>
 
 #include "ui/GuiSession.h"
 #include "ui/MenuSets.h"

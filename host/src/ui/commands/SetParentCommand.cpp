@@ -2,6 +2,7 @@
 
 #include <maya/MArgDatabase.h>
 #include <maya/MQtUtil.h>
+#include <maya/MSyntax.h>
 
 #include "ui/ControlRegistry.h"
 #include "ui/GuiSession.h"

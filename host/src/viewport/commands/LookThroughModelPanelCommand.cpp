@@ -3,6 +3,7 @@
 #include <maya/MArgDatabase.h>
 #include <maya/MQtUtil.h>
 #include <maya/MStringArray.h>
+#include <maya/MSyntax.h>
 
 #include "viewport/ModelPanel.h"
 #include "viewport/commands/ModelPanelCommand.h"

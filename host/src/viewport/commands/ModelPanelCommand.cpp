@@ -1,6 +1,7 @@
 #include "viewport/commands/ModelPanelCommand.h"
 
 #include <maya/MArgDatabase.h>
+#include <maya/MSyntax.h>
 
 #include "ui/ControlRegistry.h"
 #include "viewport/ModelPanel.h"

@@ -1,6 +1,7 @@
 #include "viewport/commands/PaneLayoutCommand.h"
 
 #include <maya/MArgDatabase.h>
+#include <maya/MSyntax.h>
 
 #include "ui/ControlRegistry.h"
 #include "ui/MainWindowParts.h"

@@ -2,6 +2,7 @@
 
 #include <maya/MArgDatabase.h>
 #include <maya/MArgList.h>
+#include <maya/MSyntax.h>
 
 #include "core/Host.h"
 #include "time/TimeState.h"

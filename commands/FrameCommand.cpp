@@ -99,7 +99,7 @@ MStatus FrameCommand::ParseFlags(const MArgDatabase& db)
 
 void FrameCommand::ParseMode(const MArgDatabase& db)
 {
-    for (int i = 0; i < MODE_FLAG_COUNT && mode == Mode::None; ++i)
+    for (int i = 0; i < MODE_FLAG_COUNT && mode == Mode::Unset; ++i)
         if (db.isFlagSet(MODE_FLAGS[i].shortName))
             mode = Mode(i + 1);
     if (mode == Mode::Retime) {
@@ -127,7 +127,7 @@ MStatus FrameCommand::doIt(const MArgList& args)
 
 MStatus FrameCommand::redoIt()
 {
-    undoable = mode != Mode::Copy && mode != Mode::None;
+    undoable = mode != Mode::Copy && mode != Mode::Unset;
     BaseNode* master = Node();
     if (!master) {
         if (mode == Mode::Insert)
@@ -146,7 +146,7 @@ MStatus FrameCommand::redoIt()
     case Mode::StepBack: return Step(master, false);
     case Mode::Retime: return Retime(master);
     case Mode::Move: return Move(master);
-    case Mode::None: break;
+    case Mode::Unset: break;
     }
     return MStatus::kFailure;
 }

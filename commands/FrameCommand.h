@@ -43,7 +43,7 @@ public:
 private:
     enum class Mode
     {
-        None,
+        Unset, // no mode flag was given
         Insert,
         Duplicate,
         Delete,
@@ -94,7 +94,7 @@ private:
     MStatus UndoMove(BaseNode* master);
     void MoveFrames(BaseNode* master, const QList<int>& times, int64_t offset);
 
-    Mode mode = Mode::None;
+    Mode mode = Mode::Unset;
     bool relative = false;
     bool moveToNext = false;
     int amount = -1;

@@ -102,7 +102,7 @@ MStatus LayerCommand::ParseFlags(const MArgDatabase& db)
 {
     if (!ParseCamera(db, false))
         return MStatus::kFailure;
-    for (int i = 0; i < MODE_FLAG_COUNT && mode == Mode::None; ++i)
+    for (int i = 0; i < MODE_FLAG_COUNT && mode == Mode::Unset; ++i)
         if (db.isFlagSet(MODE_FLAGS[i].shortName))
             mode = Mode(i + 1);
     if (!ParseModeArguments(db))
@@ -117,7 +117,7 @@ MStatus LayerCommand::ParseFlags(const MArgDatabase& db)
 
 bool LayerCommand::ParseModeArguments(const MArgDatabase& db)
 {
-    const char* flag = mode == Mode::None ? "" : Flag(int(mode));
+    const char* flag = mode == Mode::Unset ? "" : Flag(int(mode));
     MString text;
     switch (mode) {
     case Mode::Active:
@@ -186,7 +186,7 @@ bool LayerCommand::ParseModeArguments(const MArgDatabase& db)
         break;
     case Mode::Count:
     case Mode::DeleteAll:
-    case Mode::None: break;
+    case Mode::Unset: break;
     }
     return true;
 }
@@ -207,7 +207,7 @@ MStatus LayerCommand::redoIt()
         Logger::Error(editMode ? "Invalid edit parameter" : "Invalid query parameter");
         return MStatus::kInvalidParameter;
     }
-    if (!editMode && !queryMode && (mode == Mode::None || mode == Mode::Active)) {
+    if (!editMode && !queryMode && (mode == Mode::Unset || mode == Mode::Active)) {
         Logger::Error("Invalid command parameters");
         return MStatus::kInvalidParameter;
     }

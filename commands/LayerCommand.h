@@ -39,7 +39,7 @@ public:
 private:
     enum class Mode
     {
-        None,
+        Unset, // no mode flag was given
         Active,
         Count,
         Add,
@@ -89,7 +89,7 @@ private:
     MStatus SwapState(BaseNode& master);
     MStatus Query(BaseNode& master);
 
-    Mode mode = Mode::None;
+    Mode mode = Mode::Unset;
     QString name;
     QString newCamera;
     // Insert position, destination of a move.

@@ -239,8 +239,9 @@ TEST_F(DamagedFileTest, FlippedBytesNeverCrashAndBinaryScenesCatchThemAll)
             for (int flips = 1 + round % 3; flips > 0; --flips)
                 bytes[random() % bytes.size()] ^= static_cast<char>(1 + random() % 255);
             const std::string context = std::string(name) + " round " + std::to_string(round);
-            if (openBytes(bytes, context) && binary)
+            if (openBytes(bytes, context) && binary) {
                 EXPECT_FALSE(output().errors().empty()) << context;
+            }
         }
     }
 }

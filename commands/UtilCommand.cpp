@@ -45,7 +45,7 @@ int Bounded(unsigned int value)
     return int(qMin(value, 100000u));
 }
 
-MStatus Status(bool succeeded)
+MStatus StatusOf(bool succeeded)
 {
     return succeeded ? MStatus::kSuccess : MStatus::kFailure;
 }
@@ -209,12 +209,12 @@ bool UtilCommand::ReadColor(QColor& color)
 
 MStatus UtilCommand::ActivateDrawContext()
 {
-    return Status(ActivateContext(drawContextName, QStringLiteral("vxNbDrawCtx")));
+    return StatusOf(ActivateContext(drawContextName, QStringLiteral("vxNbDrawCtx")));
 }
 
 MStatus UtilCommand::ActivateTransformContext()
 {
-    return Status(ActivateContext(transformContextName, QStringLiteral("vxNbTransformCtx")));
+    return StatusOf(ActivateContext(transformContextName, QStringLiteral("vxNbTransformCtx")));
 }
 
 // The context made once is reused while the host knows it; a new one is
@@ -469,7 +469,7 @@ MStatus UtilCommand::RefreshTimelineDisplay()
 
 MStatus UtilCommand::FloatingViewport()
 {
-    return Status(MayaUtil::CreateFloatingViewport(QString()));
+    return StatusOf(MayaUtil::CreateFloatingViewport(QString()));
 }
 
 // With a camera that is not in the scene the view opens without moving
@@ -490,32 +490,32 @@ MStatus UtilCommand::FloatingViewportMove()
     }
     if (!cameras.contains(cameraName))
         cameraName.clear();
-    return Status(MayaUtil::CreateFloatingViewport(cameraName));
+    return StatusOf(MayaUtil::CreateFloatingViewport(cameraName));
 }
 
 MStatus UtilCommand::ShowLayerManager()
 {
-    return Status(InterfacePanels::Get()->ShowPanel(InterfacePanels::PANEL_LAYER_MANAGER));
+    return StatusOf(InterfacePanels::Get()->ShowPanel(InterfacePanels::PANEL_LAYER_MANAGER));
 }
 
 MStatus UtilCommand::ShowToolbox()
 {
-    return Status(InterfacePanels::Get()->ShowPanel(InterfacePanels::PANEL_TOOLBOX));
+    return StatusOf(InterfacePanels::Get()->ShowPanel(InterfacePanels::PANEL_TOOLBOX));
 }
 
 MStatus UtilCommand::ShowToolOptions()
 {
-    return Status(InterfacePanels::Get()->ShowPanel(InterfacePanels::PANEL_TOOL_OPTIONS));
+    return StatusOf(InterfacePanels::Get()->ShowPanel(InterfacePanels::PANEL_TOOL_OPTIONS));
 }
 
 MStatus UtilCommand::ShowColorPalette()
 {
-    return Status(InterfacePanels::Get()->ShowPanel(InterfacePanels::PANEL_COLOR_PALETTE));
+    return StatusOf(InterfacePanels::Get()->ShowPanel(InterfacePanels::PANEL_COLOR_PALETTE));
 }
 
 MStatus UtilCommand::ShowRetimingTool()
 {
-    return Status(InterfacePanels::Get()->ShowPanel(InterfacePanels::PANEL_RETIMING));
+    return StatusOf(InterfacePanels::Get()->ShowPanel(InterfacePanels::PANEL_RETIMING));
 }
 
 MStatus UtilCommand::RefreshLayerManager()
@@ -538,7 +538,7 @@ MStatus UtilCommand::RefreshToolbox()
 
 MStatus UtilCommand::NewLayer()
 {
-    return Status(InterfacePanels::Get()->ShowNewLayer());
+    return StatusOf(InterfacePanels::Get()->ShowNewLayer());
 }
 
 MStatus UtilCommand::LayerProperties()
@@ -550,12 +550,12 @@ MStatus UtilCommand::LayerProperties()
     const int index = camera.isEmpty() ? -1 : master->GetActiveLayerIndex(camera);
     if (index < 0)
         return MStatus::kFailure;
-    return Status(InterfacePanels::Get()->ShowLayerProperties(camera, index));
+    return StatusOf(InterfacePanels::Get()->ShowLayerProperties(camera, index));
 }
 
 MStatus UtilCommand::GhostingSettings()
 {
-    return Status(InterfacePanels::Get()->ShowGhostingSettings());
+    return StatusOf(InterfacePanels::Get()->ShowGhostingSettings());
 }
 
 MStatus UtilCommand::FramedeckImport()
@@ -571,10 +571,10 @@ MStatus UtilCommand::ResetUI()
 
 MStatus UtilCommand::Preferences()
 {
-    return Status(InterfacePanels::Get()->ShowPreferences());
+    return StatusOf(InterfacePanels::Get()->ShowPreferences());
 }
 
 MStatus UtilCommand::About()
 {
-    return Status(InterfacePanels::Get()->ShowAbout());
+    return StatusOf(InterfacePanels::Get()->ShowAbout());
 }

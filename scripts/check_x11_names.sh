@@ -3,15 +3,23 @@
 # Success and Always would replace any plug-in identifier of that name and
 # break the build there. Prints every plug-in line that declares or uses
 # such a name unqualified (Qt's QVariant::Bool and the like are qualified and
-# pass) and fails when there is one. Comments are not looked at.
+# pass) and fails when there is one. Comments and string literals are not
+# looked at.
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 FOLDERS="base raster model node commands tools ui plugin"
+NAMES='(^|[^:[:alnum:]_])(None|Status|Bool|Success|Always)([^[:alnum:]_]|$)'
 
 hits=""
 for folder in $FOLDERS; do
     [ -d "$ROOT/$folder" ] || continue
-    found=$(grep -rnE '(^|[^:[:alnum:]_])(None|Status|Bool|Success|Always)([^[:alnum:]_]|$)' "$ROOT/$folder" \
-                --include='*.h' --include='*.cpp' | grep -vE '^[^:]+:[0-9]+:[[:space:]]*//' || true)
+    found=$(grep -rnE "$NAMES" "$ROOT/$folder" --include='*.h' --include='*.cpp' \
+                | sed -E 's/^([^:]+:[0-9]+:)(.*)$/\1\t\2/' \
+                | awk -F'\t' -v names="$NAMES" '{
+                      code = $2
+                      gsub(/"([^"\\]|\\.)*"/, "\"\"", code)   # string literals
+                      sub(/\/\/.*$/, "", code)                 # line comments
+                      if (code ~ names) print $1 $2
+                  }')
     [ -n "$found" ] && hits="$hits$found
 "
 done

@@ -248,6 +248,42 @@ void eyedropper(QPainter& p)
     p.drawPoint(QPointF(4, 20));
 }
 
+// A layer seen at a slant, as a sheet in a stack.
+void sheet(QPainter& p, double y, const QColor& color)
+{
+    QPainterPath path;
+    path.moveTo(2, y);
+    path.lineTo(9.5, y - 4);
+    path.lineTo(17, y);
+    path.lineTo(9.5, y + 4);
+    path.closeSubpath();
+    p.setPen(pen(color, 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+}
+
+// Two sheets and an arrow beside them that points the way the layer goes.
+void moveLayer(QPainter& p, bool up)
+{
+    sheet(p, 6.5, up ? ACCENT : INK);
+    sheet(p, 17.5, up ? INK : ACCENT);
+    p.setPen(pen(ACCENT, 2.0));
+    const double tip = up ? 3 : 21;
+    const double tail = up ? 21 : 3;
+    const double head = up ? 3 : -3;
+    p.drawLine(QPointF(20.5, tail), QPointF(20.5, tip));
+    p.drawLine(QPointF(20.5, tip), QPointF(18, tip + head));
+    p.drawLine(QPointF(20.5, tip), QPointF(23, tip + head));
+}
+
+void newLayer(QPainter& p)
+{
+    sheet(p, 13, INK);
+    p.setPen(pen(ACCENT, 2.2));
+    p.drawLine(QPointF(18, 14), QPointF(18, 22));
+    p.drawLine(QPointF(14, 18), QPointF(22, 18));
+}
+
 using Painter = std::function<void(QPainter&)>;
 
 const std::map<QString, Painter>& painters()
@@ -274,6 +310,9 @@ const std::map<QString, Painter>& painters()
         {"text", textTool},
         {"duplicate", duplicate},
         {"rectangle", rectangle},
+        {"move_layer_up", [](QPainter& p) { moveLayer(p, true); }},
+        {"move_layer_down", [](QPainter& p) { moveLayer(p, false); }},
+        {"new_layer", newLayer},
     };
     return table;
 }

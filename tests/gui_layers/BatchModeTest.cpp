@@ -1,0 +1,66 @@
+// Without a user interface the plug-in makes no layer panel, and the layer
+// commands that would refresh one run without a word.
+#include "base/Settings.h"
+#include "ui/DialogManager.h"
+
+#include "support/GuiTestEnvironment.h"
+
+#include "plugins/Plugin.h"
+#include "scene/DataTypeRegistry.h"
+#include "scene/NodeTypeRegistry.h"
+#include "scene/Scene.h"
+
+#include <maya/MFnPlugin.h>
+
+#include <gtest/gtest.h>
+
+PLUGIN_EXPORT MStatus initializePlugin(MObject object);
+PLUGIN_EXPORT MStatus uninitializePlugin(MObject object);
+
+namespace {
+
+class BatchModeTest : public nbtest::HostTest
+{
+protected:
+    void SetUp() override
+    {
+        nbtest::guiApplication();
+        HostTest::SetUp();
+        nbhost::Scene::instance().reset();
+        plugin = std::make_shared<nbhost::Plugin>("nibline2", "", nullptr);
+        ASSERT_TRUE(initializePlugin(plugin->object()));
+        plugin->setStage(nbhost::Plugin::Stage::Loaded);
+    }
+    void TearDown() override
+    {
+        plugin->setStage(nbhost::Plugin::Stage::Uninitializing);
+        uninitializePlugin(plugin->object());
+        nbhost::Scene::instance().reset();
+        for (MTypeId id : std::vector<MTypeId>(plugin->nodeTypes()))
+            nbhost::NodeTypeRegistry::instance().deregisterPluginType(id);
+        for (MTypeId id : std::vector<MTypeId>(plugin->dataTypes()))
+            nbhost::DataTypeRegistry::instance().deregisterType(id);
+        HostTest::TearDown();
+    }
+
+    std::shared_ptr<nbhost::Plugin> plugin;
+};
+
+TEST_F(BatchModeTest, NoPanelIsMadeAndLayerChangesRunQuietly)
+{
+    ASSERT_FALSE(Settings::guiEnabled);
+    EXPECT_EQ(DialogManager::GetLayerMangerDialog(), nullptr);
+    output().clear();
+    run("vxNiblineNode; vxNiblineLayer -add -n \"A\" persp; vxNiblineLayer -add persp;"
+        "vxNiblineLayer -ev 0 0 persp; vxNiblineLayer -newCamera top -move 1 -1 persp; undo; redo;"
+        "file -new -f");
+    EXPECT_EQ(output().errors(), "");
+    EXPECT_EQ(output().warnings(), "");
+    EXPECT_EQ(DialogManager::GetLayerMangerDialog(), nullptr);
+
+    EXPECT_FALSE(DialogManager::ShowNewLayerDialog());
+    EXPECT_NE(output().errors().find("The New Layer dialog needs the interactive host."), std::string::npos);
+    EXPECT_FALSE(DialogManager::ShowLayerPropertiesDialog("persp", 0));
+}
+
+} // namespace

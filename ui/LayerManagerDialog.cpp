@@ -18,7 +18,7 @@
 #include <algorithm>
 
 LayerManagerDialog::LayerManagerDialog(QWidget* parent)
-    : PersistentPanel(Settings::layerManagerGeometry, parent)
+    : PersistentPanel(&Settings::layerManagerGeometry, parent)
 {
     setWindowTitle(QStringLiteral("Layer Manager"));
     setMinimumSize(200, 180);

@@ -53,7 +53,7 @@ TEST_F(BatchModeTest, NoPanelIsMadeAndLayerChangesRunQuietly)
     output().clear();
     run("vxNiblineNode; vxNiblineLayer -add -n \"A\" persp; vxNiblineLayer -add persp;"
         "vxNiblineLayer -ev 0 0 persp; vxNiblineLayer -newCamera top -move 1 -1 persp; undo; redo;"
-        "file -new -f");
+        "vxNiblineUtil -refreshLayerManager; file -new -f; vxNiblineUtil -rlm");
     EXPECT_EQ(output().errors(), "");
     EXPECT_EQ(output().warnings(), "");
     EXPECT_EQ(DialogManager::GetLayerMangerDialog(), nullptr);

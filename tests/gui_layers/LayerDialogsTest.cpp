@@ -129,6 +129,29 @@ TEST_F(LayerDialogsTest, LayerPropertiesIssuesOnlyWhatChanged)
     EXPECT_EQ(Shown(), "persp: Hills(L)* | side: A(V)(S)");
 }
 
+TEST_F(LayerDialogsTest, UtilityFlagsOpenTheDialogsForTheActiveLayer)
+{
+    Document();
+    auto modal = ModalAction::On<LayerPropertiesDialog>([](LayerPropertiesDialog& dialog) {
+        EXPECT_EQ(dialog.NameEdit()->text(), "B");
+        ClickMark(*dialog.VisibleBox());
+        Click(*dialog.OkButton());
+    });
+    Run("vxNiblineUtil -layerProperties");
+    EXPECT_TRUE(modal->Ran());
+    EXPECT_EQ(Issued(), Strings{"vxNiblineLayer -ev 0 1 persp"});
+    EXPECT_EQ(Shown(), "persp: B* A(V)");
+
+    modal = ModalAction::On<NewLayerDialog>([](NewLayerDialog& dialog) {
+        EXPECT_EQ(dialog.CameraBox()->currentText(), "persp");
+        Click(*dialog.OkButton());
+    });
+    Run("vxNiblineUtil -newLayer");
+    EXPECT_TRUE(modal->Ran());
+    EXPECT_EQ(Issued(), Strings{"vxNiblineLayer -add -n \"Layer\" -ls 0 persp"});
+    EXPECT_EQ(Shown(), "persp: Layer(V)* B A(V)");
+}
+
 TEST_F(LayerDialogsTest, LayerPropertiesOfAMissingLayerOrDocumentShowsNothing)
 {
     EXPECT_FALSE(DialogManager::ShowLayerPropertiesDialog("persp", 0));

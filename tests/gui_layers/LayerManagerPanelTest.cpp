@@ -228,13 +228,30 @@ TEST_F(LayerManagerPanelTest, RefillsKeepTheRowsAndTheScrollPosition)
     EXPECT_TRUE(Row("persp", 25)->IsActive());
 }
 
-TEST_F(LayerManagerPanelTest, RefreshButtonAsksForARefreshAfterTheCommand)
+TEST_F(LayerManagerPanelTest, RefreshButtonAndUtilityFlagsReachThePanel)
 {
+    Document(2);
+    panel->Clear();
+    EXPECT_EQ(Shown(), "");
     Click(*panel->RefreshButton());
     bool asked = false;
     for (const nbhost::JournalEntry& entry : host().journal().entries())
         asked |= entry.text == "evalDeferred(\"vxNiblineUtil -rlm\")";
     EXPECT_TRUE(asked);
+    EXPECT_EQ(Shown(), "persp: B(V)* A(V)");
+
+    panel->Clear();
+    Run("vxNiblineUtil -refreshLayerManager");
+    EXPECT_EQ(Shown(), "persp: B(V)* A(V)");
+    panel->close();
+    Run("vxNiblineUtil -layerManager");
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(DialogManager::GetLayerMangerDialog(), panel);
+
+    // Without a node the refresh empties the panel.
+    Run("delete nibline");
+    Run("vxNiblineUtil -rlm");
+    EXPECT_EQ(Shown(), "");
 }
 
 } // namespace

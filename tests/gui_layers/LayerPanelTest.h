@@ -15,14 +15,10 @@
 
 #include "support/GuiTestEnvironment.h"
 
-#include "core/CommandRegistry.h"
 #include "plugins/Plugin.h"
 #include "scene/DataTypeRegistry.h"
 #include "scene/NodeTypeRegistry.h"
 #include "scene/Scene.h"
-
-#include <maya/MArgList.h>
-#include <maya/MPxCommand.h>
 
 #include <QApplication>
 #include <QMenu>
@@ -41,15 +37,6 @@ PLUGIN_EXPORT MStatus initializePlugin(MObject object);
 PLUGIN_EXPORT MStatus uninitializePlugin(MObject object);
 
 namespace layertest {
-
-// Takes the utility command's name while the plug-in does not register
-// one itself; the panels only hand it deferred requests.
-class UtilStandIn : public MPxCommand
-{
-public:
-    static void* Creator() { return new UtilStandIn; }
-    MStatus doIt(const MArgList&) override { return MStatus::kSuccess; }
-};
 
 // Runs an action on the modal dialog of the given type that the next step
 // opens, from inside the dialog's own event loop, then closes the dialog if
@@ -96,8 +83,6 @@ protected:
         plugin = std::make_shared<nbhost::Plugin>("nibline2", "", nullptr);
         ASSERT_TRUE(initializePlugin(plugin->object()));
         plugin->setStage(nbhost::Plugin::Stage::Loaded);
-        if (!host().commands().find("vxNiblineUtil"))
-            host().commands().registerCommand("vxNiblineUtil", &UtilStandIn::Creator, nullptr, "layer test");
         panel = DialogManager::GetLayerMangerDialog();
         ASSERT_TRUE(panel);
         panel->resize(260, 420);
@@ -110,7 +95,6 @@ protected:
     {
         plugin->setStage(nbhost::Plugin::Stage::Uninitializing);
         uninitializePlugin(plugin->object());
-        host().commands().deregisterCommand("vxNiblineUtil", "layer test");
         nbhost::Scene::instance().reset();
         for (MTypeId id : std::vector<MTypeId>(plugin->nodeTypes()))
             nbhost::NodeTypeRegistry::instance().deregisterPluginType(id);

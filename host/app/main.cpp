@@ -4,6 +4,7 @@
 #include "core/Host.h"
 #include "script/Lexer.h"
 #include "ui/GuiSession.h"
+#include "ui/HostTheme.h"
 
 #include <QApplication>
 
@@ -134,6 +135,7 @@ int runGui(const CommandLine& line, int& argc, char** argv)
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nbhost"));
+    nbhost::HostTheme::apply(application);
     nbhost::Host host(hostOptions(line, nbhost::HostMode::Gui));
     nbhost::GuiSession gui(host);
     host.start();

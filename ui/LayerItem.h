@@ -44,8 +44,8 @@ public:
     // The state a click on the state button asks for.
     static LayerState NextState(LayerState state);
     // The submenu that sends a layer or all layers of `camera` to another
-    // camera; null when there is no other camera. Each action carries its
-    // camera as data.
+    // camera: every other camera, each action carrying its name as data;
+    // empty when the scene has no other camera.
     static QMenu* CameraMenu(const QString& title, const QString& camera, QWidget* parent);
 
 public slots:

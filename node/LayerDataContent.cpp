@@ -51,6 +51,12 @@ void LayerDataContent::Finish(LayerManager& manager, const QString& activeCamera
 {
     if (!activeCamera.isEmpty())
         manager.SetActiveCamera(activeCamera);
+    // What shows first is decoded on the workers while the scene finishes
+    // loading; everything else stays as read until it is wanted.
+    for (const QString& camera : manager.GetCameras())
+        for (Layer* layer : manager.GetLayers(camera))
+            if (Frame* frame = layer->GetFrame(layer->GetCurrentFrameIndex()))
+                frame->DecodeAhead();
 }
 
 int LayerDataContent::StartEncoding(LayerManager& manager)

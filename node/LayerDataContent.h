@@ -24,6 +24,7 @@ public:
     // undecoded; a second frame at a time the layer already has is dropped.
     static void AddFrame(Layer& layer, int time, const QByteArray& bytes);
     static void FinishCamera(LayerManager& manager, const QString& camera, int activeIndex);
+    // Makes the stored camera active and starts decoding the frames shown now.
     static void Finish(LayerManager& manager, const QString& activeCamera);
 
     // Starts encoding, on the workers, every frame whose pixels changed since

@@ -7,11 +7,14 @@
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QFont>
 #include <QGuiApplication>
 #include <QSettings>
 
+#include <cctype>
 #include <variant>
 #include <vector>
 
@@ -259,8 +262,6 @@ bool HasKnownColorModel(const QVariant& stored)
 // damaged file cannot leave the plug-in drawing with no colour at all.
 void ReadColor(const QVariant& stored, QColor& member)
 {
-    if (!HasKnownColorModel(stored))
-        return;
     const QColor color = stored.value<QColor>();
     if (color.isValid())
         member = color;
@@ -268,8 +269,10 @@ void ReadColor(const QVariant& stored, QColor& member)
 
 void ReadKey(const QSettings& file, const Key& key)
 {
+    // A colour of an unknown model stored under any key (a string's key too,
+    // whose conversion would copy it) is passed over.
     const QVariant stored = file.value(QLatin1String(key.name));
-    if (!stored.isValid())
+    if (!stored.isValid() || !HasKnownColorModel(stored))
         return;
     if (auto text = std::get_if<QString*>(&key.member))
         **text = stored.toString();
@@ -291,6 +294,54 @@ QVariant StoredValue(const Member& member)
     if (auto text = std::get_if<QString*>(&member))
         return QVariant(QString((*text)->constData(), (*text)->size()));
     return std::visit([](auto* value) { return QVariant::fromValue(*value); }, member);
+}
+
+// The type a stored "@Variant(...)" value names: its first four bytes, big
+// endian, written with the settings file's escapes (\0, \xNN, \\).
+int StoredVariantType(const QByteArray& value)
+{
+    const QByteArray prefix("@Variant(");
+    int type = 0;
+    int bytes = 0;
+    for (int i = prefix.size(); i < value.size() && bytes < 4; ++bytes) {
+        int byte = static_cast<unsigned char>(value[i++]);
+        if (byte == '\\' && i < value.size()) {
+            const char escaped = value[i++];
+            byte = escaped == '0' ? 0 : static_cast<unsigned char>(escaped);
+            if (escaped == 'x') {
+                int end = i;
+                while (end < value.size() && end < i + 2 && std::isxdigit(static_cast<unsigned char>(value[end])))
+                    ++end;
+                byte = value.mid(i, end - i).toInt(nullptr, 16);
+                i = end;
+            }
+        }
+        type = (type << 8) | (byte & 0xff);
+    }
+    return bytes == 4 ? type : -1;
+}
+
+// Groups holding a stored value of a type other than a colour. The settings
+// library decodes a group's values all at once, and a damaged value of a
+// container type can ask it for more memory than exists; such a group is not
+// read at all. The file writes colours and nothing else that way.
+QSet<QString> UnsafeGroups(const QString& path)
+{
+    QSet<QString> unsafe;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return unsafe;
+    QString group;
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith('[') && line.endsWith(']'))
+            group = QString::fromUtf8(line.mid(1, line.size() - 2)).trimmed();
+        const int equals = line.indexOf('=');
+        const QByteArray value = equals < 0 ? QByteArray() : line.mid(equals + 1).trimmed();
+        if (value.startsWith("@Variant(") && StoredVariantType(value) != QMetaType::QColor)
+            unsafe.insert(group);
+    }
+    return unsafe;
 }
 
 void LogUnknownTool(ToolType tool)
@@ -328,8 +379,15 @@ void Settings::WriteUserConfig()
 void Settings::ReadUserConfig(const QString& path)
 {
     FillDefaultFontFamily();
+    const QSet<QString> unsafe = UnsafeGroups(path);
     QSettings file(path, QSettings::IniFormat);
     for (const Group& group : PersistedGroups()) {
+        if (unsafe.contains(QLatin1String(group.name))) {
+            Logger::Error(QStringLiteral("Settings file %1: the group [%2] holds a value that cannot be read; "
+                                         "its settings are left as they are")
+                              .arg(path, QLatin1String(group.name)));
+            continue;
+        }
         file.beginGroup(QLatin1String(group.name));
         for (const Key& key : group.keys)
             ReadKey(file, key);

@@ -132,6 +132,30 @@ TEST_F(SettingsFile, GarbageValuesKeepTheMembers)
     EXPECT_FALSE(Settings::drawToolContextMenu);
 }
 
+// Stored values of types other than a colour: a list whose damaged length
+// would have the settings library ask for more memory than exists, and a
+// brush whose colour has no colour model. Their groups are left alone, the
+// others are read.
+TEST_F(SettingsFile, AGroupWithAStoredValueOfAnotherTypeIsNotRead)
+{
+    Settings::ReadUserConfig(WriteFile("[tools]\n"
+                                       "eraserSize=33\n"
+                                       "ghostColorOverrideNext=@Variant(\\0\\0\\0\\v\\xff\\xff\\xff\\xff)\n"
+                                       "[preferences]\n"
+                                       "timelineFrameColor=@Variant(\\0\\0\\0\\x42\\x1\\xff\\xff\\x8f\\x8f"
+                                       "\\xc1\\xc1\\xcf\\xcf\\0\\0)\n"
+                                       "drawToolContextMenu=false\n"
+                                       "[main]\n"
+                                       "mainMenuName=Ink\n"
+                                       // A colour of no known model where a name belongs.
+                                       "layerManagerGeometry=@Variant(\\0\\0\\0\\x43\\x7f\\xff\\xff\\0\\0\\0\\0\\0\\0\\0\\0)\n"));
+    EXPECT_EQ(Settings::eraserSize, 40);
+    EXPECT_TRUE(Settings::drawToolContextMenu);
+    EXPECT_EQ(Settings::timelineFrameColor, Settings::DEFAULT_TIMELINE_FRAME_COLOR);
+    EXPECT_EQ(Settings::mainMenuName, "Ink");
+    EXPECT_TRUE(Settings::layerManagerGeometry.isEmpty());
+}
+
 TEST_F(SettingsFile, DamagedOrMissingFilesNeverLoseMembers)
 {
     Settings::ReadUserConfig(dir.filePath("missing.ini"));

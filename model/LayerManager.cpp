@@ -253,10 +253,9 @@ bool LayerManager::SetActiveLayer(const QString& camera, int index, bool makeCam
 
 void LayerManager::OnFirstLayerAdded(const QString& camera)
 {
-    delete flattenedImages.value(camera, nullptr);
-    QImage* image = new QImage(ImageWidth(), ImageWidth(), QImage::Format_RGBA8888);
-    image->fill(Qt::transparent);
-    flattenedImages.insert(camera, image);
+    // The composed image is made when it is first asked for: documents read
+    // or built without being shown never pay for it.
+    delete flattenedImages.take(camera);
     delete composers.take(camera);
     if (TotalLayerCount() == 1)
         SetActiveLayer(camera, 0, true);
@@ -666,11 +665,20 @@ bool LayerManager::CacheUpdateRequired(const QString& camera)
 QImage* LayerManager::GetFlattenedImage(const QString& camera)
 {
     QImage* image = flattenedImages.value(camera, nullptr);
-    if (!image || !CacheUpdateRequired(camera))
+    const bool fresh = !image;
+    if (fresh) {
+        const QList<Layer*>* layers = FindCameraList(camera);
+        if (!layers || layers->isEmpty())
+            return nullptr;
+        image = new QImage(ImageWidth(), ImageWidth(), QImage::Format_RGBA8888);
+        image->fill(Qt::transparent);
+        flattenedImages.insert(camera, image);
+    }
+    if (!fresh && !CacheUpdateRequired(camera))
         return image;
 
     // When only the live stroke changed, only the tiles it touched are redone.
-    bool onlyStroke = !fullCacheUpdate && !MasterCacheUpdateRequired(camera);
+    bool onlyStroke = !fresh && !fullCacheUpdate && !MasterCacheUpdateRequired(camera);
     for (const Layer* layer : CameraList(camera))
         onlyStroke = onlyStroke && !layer->CacheUpdateRequired();
 

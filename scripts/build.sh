@@ -15,7 +15,7 @@ case "$KIND" in
     asan)    DIR="$ROOT/build-asan"; FLAGS="-DCMAKE_BUILD_TYPE=Debug -DNB_SANITIZE=ON -DNB_BUILD_BENCH=OFF" ;;
     fuzz)    DIR="$ROOT/build-fuzz"; FLAGS="-DCMAKE_BUILD_TYPE=RelWithDebInfo -DNB_SANITIZE=ON -DNB_FUZZ=ON -DNB_BUILD_BENCH=OFF"
              export CC=clang CXX=clang++
-             TARGETS="--target fuzz_layerdata_binary fuzz_layerdata_text" ;;
+             TARGETS="--target fuzz_targets" ;;
     *) echo "build: unknown kind '$KIND' (release, asan or fuzz)" >&2; exit 2 ;;
 esac
 

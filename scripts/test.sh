@@ -20,4 +20,4 @@ export LSAN_OPTIONS="suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir "$ROOT/build-asan" --output-on-failure -j "$JOBS" -LE gui
 
-"$ROOT/scripts/fuzz.sh" 30
+"$ROOT/scripts/fuzz.sh" 20

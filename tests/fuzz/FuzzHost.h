@@ -1,10 +1,13 @@
 #pragma once
 // A batch host for the fuzz targets, started once with its application
 // object as nbhost starts, whose output is dropped: the readers log every
-// damaged field and the fuzzer only wants crashes.
+// damaged field and the fuzzer only wants crashes. Its plug-in path is an
+// empty folder, so that a scene's "requires" loads nothing.
 
 #include "core/Host.h"
 #include "core/Output.h"
+#include "files/SceneBuilder.h"
+#include "scene/FileReadState.h"
 
 #include <QGuiApplication>
 
@@ -30,11 +33,25 @@ inline void StartHost()
     nbhost::HostOptions options;
     options.mode = nbhost::HostMode::Batch;
     options.loadPlugins = false;
-    const char* prefs = std::getenv("TMPDIR");
-    options.prefsDir = std::string(prefs ? prefs : "/tmp") + "/nbfuzz-prefs";
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string base = std::string(tmp ? tmp : "/tmp");
+    options.prefsDir = base + "/nbfuzz-prefs";
+    setenv("NB_PLUGIN_PATH", (base + "/nbfuzz-no-plug-ins").c_str(), 1);
     host = new nbhost::Host(options);
     host->start();
     std::atexit([] { delete host; });
+}
+
+// Runs a scene reader as an open runs it, then takes the nodes it made out
+// of the scene again, so that inputs do not pile up.
+template <class Reader>
+void ReadScene(const std::string& bytes, const char* path, Reader read)
+{
+    nbhost::FileReadState::Scope opening(nbhost::FileReadState::Mode::Opening);
+    nbhost::SceneBuilder builder(nbhost::FileReadState::Mode::Opening);
+    std::string error;
+    read(bytes, path, builder, &error);
+    builder.discardCreated();
 }
 
 } // namespace nbfuzz

@@ -701,6 +701,10 @@ QImage* LayerManager::GetFlattenedImage(const QString& camera)
         composer, FramePrefetcher::Shown(CameraList(camera), active,
                                          Settings::ghostPrev ? Settings::ghostPrevCount : 0,
                                          Settings::ghostNext ? Settings::ghostNextCount : 0));
+    // At rest too, the times that come next are decoded ahead, so that the
+    // first step of playback or scrubbing does not wait for them.
+    if (!onlyStroke)
+        PrefetchAhead(MayaUtil::GetPlaybackTimeValue(), MayaUtil::IsPlaying());
 
     fullCacheUpdate = false;
     if (strokeShown) {

@@ -13,8 +13,10 @@
 #include "raster/Stroke.h"
 
 #include <QPainter>
+#include <QTransform>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -27,6 +29,28 @@ int ImageWidth()
 TileMask EmptyMask()
 {
     return TileMask(ImageWidth(), ImageWidth());
+}
+
+// Where DrawUtil::DrawTransform may draw an image of `size` for the stroke,
+// with a pixel of margin for smoothing; the whole frame when unsure.
+QRect TransformBounds(const Stroke& stroke, const QSize& size)
+{
+    const QRect& region = stroke.region;
+    if (stroke.paste)
+        return QRect(region.topLeft() + stroke.offset, size).adjusted(-1, -1, 1, 1);
+    QTransform matrix;
+    matrix.rotate(stroke.rotation);
+    matrix.scale(stroke.scaleX, stroke.scaleY);
+    const QRectF bounds = matrix.mapRect(QRectF(QPointF(0.0, 0.0), QSizeF(size)));
+    const QRect whole(0, 0, ImageWidth(), ImageWidth());
+    if (!std::isfinite(bounds.width()) || !std::isfinite(bounds.height())
+        || bounds.width() > 4.0 * ImageWidth() || bounds.height() > 4.0 * ImageWidth())
+        return whole;
+    const QPointF centre(region.left() + region.width() / 2 + stroke.offset.x(),
+                         region.top() + region.height() / 2 + stroke.offset.y());
+    const QRectF placed(centre.x() - bounds.width() / 2.0, centre.y() - bounds.height() / 2.0, bounds.width(),
+                        bounds.height());
+    return placed.toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
 void PreparePainter(QPainter& painter)
@@ -51,6 +75,8 @@ LayerManager::LayerManager()
       wasPlaying(false),
       strokeTiles(EmptyMask()),
       strokeDirty(EmptyMask()),
+      transformTiles(EmptyMask()),
+      transformFullUpdate(false),
       lastComposedTiles(0)
 {
     UpdateLayerManagerDialog();
@@ -601,6 +627,7 @@ void LayerManager::DestroyActiveStroke()
     strokeTiles = EmptyMask();
     strokeDirty = EmptyMask();
     transformRender = QImage();
+    transformTiles = EmptyMask();
 }
 
 bool LayerManager::UndoStroke(const QString& camera, QByteArray& data)
@@ -688,8 +715,10 @@ QImage* LayerManager::GetFlattenedImage(const QString& camera)
     const TileMask* dirty = nullptr;
     if (onlyStroke)
         dirty = strokeShown ? &strokeDirty : &none;
-    if (strokeShown && activeStroke->tool == TOOL_TRANSFORM)
+    // A moving region changes only the tiles it leaves and those it reaches.
+    if (strokeShown && activeStroke->tool == TOOL_TRANSFORM && transformFullUpdate)
         dirty = nullptr;
+    transformFullUpdate = false;
 
     CameraComposer*& composer = composers[camera];
     if (!composer)
@@ -784,27 +813,27 @@ Composition::Layer LayerManager::StrokeLayer(Layer* layer, QImage& frameImage)
     if (stroke.tool == TOOL_TRANSFORM) {
         entry.image = nullptr;
         entry.store = nullptr;
-        if (!stroke.region.isValid())
+        if (!stroke.region.isValid()) {
+            transformFullUpdate = true;
             return entry;  // nothing of the layer shows
+        }
         if (stroke.captureRegion) {
             QImage* own = CurrentFrameImage(layer);
             CaptureTransformRegion(own ? *own : frameImage);
+            strokeTiles = TileMask::Of(strokeImage);
+            transformFullUpdate = true;
         }
         if (layer->IsVisible() && !strokeImage.isNull()) {
             entry.image = &strokeImage;
             entry.imageIsStroke = true;
-            entry.imageMask = TileMask::Of(strokeImage);
+            entry.imageMask = strokeTiles;
         }
-        transformRender = QImage(ImageWidth(), ImageWidth(), QImage::Format_RGBA8888_Premultiplied);
-        transformRender.fill(Qt::transparent);
-        if (!transformImage.isNull()) {
-            QPainter painter(&transformRender);
-            PreparePainter(painter);
-            DrawUtil::DrawTransform(painter, stroke, transformImage);
-        }
+        strokeDirty.Unite(transformTiles);
+        RenderTransform(stroke);
+        strokeDirty.Unite(transformTiles);
         entry.overlay = &transformRender;
         entry.overlayPremultiplied = true;
-        entry.overlayMask = TileMask::Of(transformRender);
+        entry.overlayMask = transformTiles;
         return entry;
     }
 
@@ -840,6 +869,29 @@ void LayerManager::SetLayerImage(Composition::Layer& entry, const QImage& image)
     entry.image = &image;
     entry.store = storeCache.Get(image);
     entry.imageMask = entry.store ? entry.store->Mask() : EmptyMask();
+}
+
+void LayerManager::RenderTransform(const Stroke& stroke)
+{
+    if (transformRender.isNull()) {
+        transformRender = QImage(ImageWidth(), ImageWidth(), QImage::Format_RGBA8888_Premultiplied);
+        transformRender.fill(Qt::transparent);
+        transformTiles = EmptyMask();
+    }
+    for (int tile = 0; tile < transformTiles.Count(); ++tile) {
+        if (!transformTiles.Test(tile))
+            continue;
+        const QRect rect = transformTiles.TileRect(tile).intersected(transformRender.rect());
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            std::memset(transformRender.scanLine(y) + rect.left() * 4, 0, rect.width() * 4);
+    }
+    transformTiles.Clear();
+    if (transformImage.isNull())
+        return;
+    QPainter painter(&transformRender);
+    PreparePainter(painter);
+    DrawUtil::DrawTransform(painter, stroke, transformImage);
+    transformTiles.AddRect(TransformBounds(stroke, transformImage.size()));
 }
 
 void LayerManager::CaptureTransformRegion(const QImage& frameImage)

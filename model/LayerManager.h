@@ -151,6 +151,9 @@ private:
     void AddGhosts(Composition& composition, Layer* active);
     Composition::Layer StrokeLayer(Layer* layer, QImage& frameImage);
     void CaptureTransformRegion(const QImage& frameImage);
+    // Draws the moved region into transformRender, clearing only what the
+    // last one drew; transformTiles bounds what it drew.
+    void RenderTransform(const Stroke& stroke);
     // The layer reads a frame image, through its tile store.
     void SetLayerImage(Composition::Layer& entry, const QImage& image);
 
@@ -177,6 +180,10 @@ private:
     TileMask strokeTiles;
     TileMask strokeDirty;
     QImage transformRender;
+    TileMask transformTiles;
+    // The transform stroke's layer must be composed whole: the region was
+    // just lifted, or nothing of the layer shows.
+    bool transformFullUpdate;
     int lastComposedTiles;
     // Decodes the frames of the coming times while the time moves.
     FramePrefetcher prefetcher;

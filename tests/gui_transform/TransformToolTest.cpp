@@ -25,6 +25,12 @@ TEST_F(TransformToolTest, ASelectedRegionMovesByTheDragAndUndoRestoresTheFrameEx
     const QPoint expected = ViewPoint(BlockCentre() + QPoint(60, 40));
     EXPECT_EQ(offset, Node().ScreenCoordsToTexCoords(expected) - Node().ScreenCoordsToTexCoords(ViewPoint(BlockCentre())));
     EXPECT_EQ(Frame(), original) << "the frame changes only when the transform is applied";
+    // The view shows the block at its new place and nothing at the old one.
+    const QImage shown = Surface().grab().toImage();
+    const QPoint farEnd = WidgetPoint(QPoint(BLOCK_LEFT + BLOCK_WIDTH - 8, BLOCK_TOP + BLOCK_HEIGHT - 8));
+    EXPECT_GT(shown.pixelColor(farEnd + QPoint(60, 40)).blue(), 200);
+    EXPECT_LT(shown.pixelColor(WidgetPoint(QPoint(BLOCK_LEFT + 8, BLOCK_TOP + 8))).red(), 100)
+        << "the red mark left its place";
     Key("Return");
 
     EXPECT_EQ(output().errors(), "");

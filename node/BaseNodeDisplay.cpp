@@ -71,9 +71,12 @@ void BaseNode::draw(M3dView& view, const MDagPath&, M3dView::DisplayStyle, M3dVi
     MDagPath camera;
     if (!view.getCamera(camera))
         return;
-    const QImage* image = GetFinalImage(MayaUtil::GetCameraName(camera));
+    const QString cameraName = MayaUtil::GetCameraName(camera);
+    const QImage* image = GetFinalImage(cameraName);
     if (!image)
         return;
     UpdateOverlayValues(view);
     legacyQuad.Draw(view, *image, overlay, GetOpacity());
+    if (DrawTransformOutline(cameraName))
+        legacyQuad.DrawOutline(view, outlineCorners, overlay);
 }

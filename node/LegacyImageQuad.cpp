@@ -4,6 +4,7 @@
 #include "node/OverlayPlacement.h"
 
 #include <maya/M3dView.h>
+#include <maya/MPoint.h>
 
 #include <QImage>
 #include <QOpenGLContext>
@@ -15,6 +16,33 @@ QOpenGLFunctions_2_0* Functions()
 {
     QOpenGLContext* context = QOpenGLContext::currentContext();
     return context ? context->versionFunctions<QOpenGLFunctions_2_0>() : nullptr;
+}
+
+// View pixels, origin bottom left, over the scene; the state is restored
+// by EndPixelDrawing.
+void BeginPixelDrawing(QOpenGLFunctions_2_0& gl, const OverlayPlacement& placement)
+{
+    gl.glPushAttrib(GL_ENABLE_BIT | GL_LINE_BIT | GL_CURRENT_BIT);
+    gl.glMatrixMode(GL_MODELVIEW);
+    gl.glPushMatrix();
+    gl.glMatrixMode(GL_PROJECTION);
+    gl.glPushMatrix();
+    gl.glLoadIdentity();
+    gl.glOrtho(0.0, placement.portWidth, 0.0, placement.portHeight, -1.0, 1.0);
+    gl.glMatrixMode(GL_MODELVIEW);
+    gl.glLoadIdentity();
+    gl.glTranslatef(0.375f, 0.375f, 0.0f);
+    gl.glDisable(GL_DEPTH_TEST);
+    gl.glDisable(GL_LIGHTING);
+}
+
+void EndPixelDrawing(QOpenGLFunctions_2_0& gl)
+{
+    gl.glMatrixMode(GL_PROJECTION);
+    gl.glPopMatrix();
+    gl.glMatrixMode(GL_MODELVIEW);
+    gl.glPopMatrix();
+    gl.glPopAttrib();
 }
 
 } // namespace
@@ -66,18 +94,7 @@ void LegacyImageQuad::Draw(M3dView& view, const QImage& image, const OverlayPlac
     if (!gl || !EnsureTexture() || !view.beginGL())
         return;
 
-    gl->glPushAttrib(GL_ENABLE_BIT);
-    gl->glMatrixMode(GL_MODELVIEW);
-    gl->glPushMatrix();
-    gl->glMatrixMode(GL_PROJECTION);
-    gl->glPushMatrix();
-    gl->glLoadIdentity();
-    gl->glOrtho(0.0, placement.portWidth, 0.0, placement.portHeight, -1.0, 1.0);
-    gl->glMatrixMode(GL_MODELVIEW);
-    gl->glLoadIdentity();
-    gl->glTranslatef(0.375f, 0.375f, 0.0f);
-    gl->glDisable(GL_DEPTH_TEST);
-    gl->glDisable(GL_LIGHTING);
+    BeginPixelDrawing(*gl, placement);
     gl->glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     gl->glEnable(GL_BLEND);
 
@@ -104,10 +121,24 @@ void LegacyImageQuad::Draw(M3dView& view, const QImage& image, const OverlayPlac
     gl->glEnd();
     gl->glPopMatrix();
 
-    gl->glMatrixMode(GL_PROJECTION);
-    gl->glPopMatrix();
-    gl->glMatrixMode(GL_MODELVIEW);
-    gl->glPopMatrix();
-    gl->glPopAttrib();
+    EndPixelDrawing(*gl);
+    view.endGL();
+}
+
+void LegacyImageQuad::DrawOutline(M3dView& view, const MPoint (&corners)[4], const OverlayPlacement& placement)
+{
+    QOpenGLFunctions_2_0* gl = Functions();
+    if (!gl || !view.beginGL())
+        return;
+    BeginPixelDrawing(*gl, placement);
+    gl->glDisable(GL_TEXTURE_2D);
+    gl->glDisable(GL_LINE_STIPPLE);
+    gl->glLineWidth(1.0f);
+    gl->glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
+    gl->glBegin(GL_LINE_LOOP);
+    for (const MPoint& corner : corners)
+        gl->glVertex2d(corner.x, corner.y);
+    gl->glEnd();
+    EndPixelDrawing(*gl);
     view.endGL();
 }

@@ -3,6 +3,7 @@
 #include <QPointer>
 
 class M3dView;
+class MPoint;
 class OverlayPlacement;
 class QImage;
 class QOpenGLContext;
@@ -19,6 +20,9 @@ public:
     LegacyImageQuad& operator=(const LegacyImageQuad&) = delete;
 
     void Draw(M3dView& view, const QImage& image, const OverlayPlacement& placement, float opacity);
+    // The transform tool's outline: a red closed line through the corners
+    // (view pixels, origin bottom left).
+    void DrawOutline(M3dView& view, const MPoint (&corners)[4], const OverlayPlacement& placement);
     bool TextureCreated() const { return textureId != 0; }
 
 private:

@@ -261,3 +261,38 @@ TEST_F(TransformToolTest, APasteOntoACameraWithoutLayersMakesTheLayerAndEscapeRe
 }
 
 } // namespace
+
+namespace {
+
+using transformtest::TransformToolTest;
+
+bool HasRed(const QImage& image, QRect area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 200 && c.green() < 60 && c.blue() < 60)
+                return true;
+        }
+    return false;
+}
+
+TEST_F(TransformToolTest, TheLegacyViewShowsTheOutlineThatFollowsTheSelectionAndDropsIt)
+{
+    Panel().setLegacy(true);
+    nbtest::processEvents();
+    SelectBlock();
+    Key("Return");
+    DragBy(BlockCentre(), QPoint(80, 0));
+    nbtest::processEvents();
+    // The outline's right edge moved with the region, past the old one.
+    const int right = std::max(selectFrom.x(), selectTo.x()) + 80;
+    const QRect edge(right - 3, BlockCentre().y() - 5, 7, 10);
+    EXPECT_TRUE(HasRed(Surface().grab().toImage(), edge));
+    Key("BackSpace");
+    nbtest::processEvents();
+    EXPECT_FALSE(HasRed(Surface().grab().toImage(), edge)) << "a revert takes the outline away";
+    Panel().setLegacy(false);
+}
+
+} // namespace

@@ -167,6 +167,13 @@ TEST_F(TransformToolTest, RevertAndCancelLeaveTheFrameAsItWas)
     EXPECT_FALSE(Node().HasActiveStroke());
     EXPECT_EQ(Frame(), original);
     EXPECT_EQ(UndoSteps(), steps);
+    // Escape goes back to the draw tool, once the deferred command has run.
+    EXPECT_TRUE(nbtest::processEvents([] {
+        MString name;
+        if (MPxContext* current = nbhost::ContextRegistry::instance().current())
+            current->getClassName(name);
+        return name == "vxNbDrawCtx";
+    })) << output().errors();
 }
 
 TEST_F(TransformToolTest, ADragAfterTheTimeChangedIsIgnoredAndItsReleaseReverts)
@@ -223,6 +230,19 @@ TEST_F(TransformToolTest, TheMenuOffersTheStagesItemsAndPasteOnlyAfterACutOrCopy
     EXPECT_EQ(Items(*menu), QStringList({"Apply Transform", "Revert Transform", "Flip Horizontal",
                                          "Flip Vertical", "Cancel"}));
     CloseMenu(menu);
+}
+
+TEST_F(TransformToolTest, TransformCopyMovesADuplicateAndLeavesTheRegionInPlace)
+{
+    SelectBlock();
+    Choose(BlockCentre(), "Transform Copy");
+    ASSERT_EQ(context->GetStage(), TransformContext::STAGE_TRANSFORM);
+    DragBy(BlockCentre(), QPoint(0, 90));
+    const QPoint offset = context->ImageOffset();
+    Key("Return");
+    QImage expected = original;
+    QPainter(&expected).drawImage(QPoint(0, 0), Moved(offset));
+    EXPECT_EQ(Frame(), expected);
 }
 
 TEST_F(TransformToolTest, CutThenPastePutsTheRegionsTopLeftCornerAtTheClick)

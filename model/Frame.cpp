@@ -192,6 +192,7 @@ void Frame::LandDecoding(const std::shared_ptr<ImageTask>& task)
     // Bytes or pixels set since the task started dropped it.
     if (task != decoding)
         return;
+    task->Finish();  // done already; orders the result's writes before this read
     const QImage result = *decoded;
     DropTasks();
     AdoptDecoded(result);

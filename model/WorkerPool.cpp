@@ -30,13 +30,18 @@ WorkerPool::~WorkerPool()
 void WorkerPool::Submit(const std::shared_ptr<ImageTask>& task, std::function<void()> landed)
 {
     QObject* target = receiver.get();
-    pool.start(QRunnable::create([task, landed = std::move(landed), target]() mutable {
+    auto runnable = QRunnable::create([this, task, landed = std::move(landed), target]() mutable {
+        // Orders this thread after the submitting one through a lock that
+        // race checkers see (the pool's own handoff is inside Qt).
+        { std::lock_guard<std::mutex> lock(handoff); }
         if (!task->Run() || !landed)
             return;
         // The pool waits for its tasks before the receiver goes, so it is
         // alive here; a landing queued to it is dropped if it goes first.
         QMetaObject::invokeMethod(target, std::move(landed), Qt::QueuedConnection);
-    }));
+    });
+    { std::lock_guard<std::mutex> lock(handoff); }
+    pool.start(runnable);
 }
 
 int WorkerPool::ThreadCount() const

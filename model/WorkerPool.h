@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 
 class ImageTask;
 
@@ -33,6 +34,7 @@ public:
 
 private:
     QThreadPool pool;
+    std::mutex handoff;
     // Lives on the GUI thread; landings are queued to it.
     std::unique_ptr<QObject> receiver;
 };

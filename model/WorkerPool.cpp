@@ -7,6 +7,18 @@
 #include <QRunnable>
 #include <QThread>
 
+#include <mutex>
+
+namespace {
+
+std::mutex& Handoff()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+} // namespace
+
 WorkerPool& WorkerPool::Instance()
 {
     static WorkerPool pool;
@@ -30,17 +42,18 @@ WorkerPool::~WorkerPool()
 void WorkerPool::Submit(const std::shared_ptr<ImageTask>& task, std::function<void()> landed)
 {
     QObject* target = receiver.get();
-    auto runnable = QRunnable::create([this, task, landed = std::move(landed), target]() mutable {
+    auto runnable = QRunnable::create([task, landed = std::move(landed), target]() mutable {
         // Orders this thread after the submitting one through a lock that
-        // race checkers see (the pool's own handoff is inside Qt).
-        { std::lock_guard<std::mutex> lock(handoff); }
+        // race checkers see (the pool's own handoff is inside Qt); taken
+        // before anything the task holds is read.
+        { std::lock_guard<std::mutex> lock(Handoff()); }
         if (!task->Run() || !landed)
             return;
         // The pool waits for its tasks before the receiver goes, so it is
         // alive here; a landing queued to it is dropped if it goes first.
         QMetaObject::invokeMethod(target, std::move(landed), Qt::QueuedConnection);
     });
-    { std::lock_guard<std::mutex> lock(handoff); }
+    { std::lock_guard<std::mutex> lock(Handoff()); }
     pool.start(runnable);
 }
 

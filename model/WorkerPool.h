@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <memory>
-#include <mutex>
 
 class ImageTask;
 
@@ -34,7 +33,6 @@ public:
 
 private:
     QThreadPool pool;
-    std::mutex handoff;
     // Lives on the GUI thread; landings are queued to it.
     std::unique_ptr<QObject> receiver;
 };

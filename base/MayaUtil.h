@@ -180,6 +180,10 @@ public:
 private:
     static QString EscapeString(const QString& text);
     static QString Number(double value);
+    // Command-string arguments: an integer, a 0/1 flag, "r g b".
+    static QString Num(int value);
+    static QString Bit(bool value);
+    static QString Rgb(const QColor& color);
     static void ExecuteLayerCommand(const QString& arguments);
     static void ExecuteUtilCommand(const QString& arguments, bool display = false);
     static void ExecuteFrameCommand(const QString& arguments, bool display, bool undo);

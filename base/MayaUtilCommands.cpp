@@ -7,26 +7,22 @@
 
 #include <maya/MGlobal.h>
 
-namespace {
-
 // Every argument of a command string goes through a single multi-argument
 // QString::arg, so that a '%' inside a name is never taken as one of its markers.
-QString Num(int value)
+QString MayaUtil::Num(int value)
 {
     return QString::number(value);
 }
 
-QString Bit(bool value)
+QString MayaUtil::Bit(bool value)
 {
     return value ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-QString Rgb(const QColor& color)
+QString MayaUtil::Rgb(const QColor& color)
 {
     return QStringLiteral("%1 %2 %3").arg(Num(color.red()), Num(color.green()), Num(color.blue()));
 }
-
-} // namespace
 
 // --- Layer command ----------------------------------------------------------
 

@@ -3,8 +3,8 @@
 #include "base/Settings.h"
 #include "tools/CursorPointerSource.h"
 
-#include <QAbstractEventDispatcher>
 #include <QThread>
+#include <QTimer>
 
 InputWorker::InputWorker(QWidget* widget, ToolType tool, QObject* parent)
     : QObject(parent), widget(widget), tool(tool), pointer(std::make_shared<CursorPointerSource>())
@@ -38,20 +38,23 @@ void InputWorker::UpdateViewGeometry(const QRect& geometry)
 void InputWorker::Run()
 {
     running = true;
-    QAbstractEventDispatcher* dispatcher = QThread::currentThread()->eventDispatcher();
-    while (running) {
-        // Delivers the queued Shutdown and geometry updates.
-        if (dispatcher)
-            dispatcher->processEvents(QEventLoop::AllEvents);
-        UpdatePosition();
-        if (running)
-            QThread::msleep(POLL_INTERVAL_MS);
+    // The thread's own event loop runs the polls, so a queued Shutdown is
+    // handled at once instead of after a sleep.
+    if (!pollTimer) {
+        pollTimer = new QTimer(this);
+        pollTimer->setTimerType(Qt::PreciseTimer);
+        pollTimer->setInterval(POLL_INTERVAL_MS);
+        connect(pollTimer, &QTimer::timeout, this, &InputWorker::UpdatePosition);
     }
+    UpdatePosition();
+    pollTimer->start();
 }
 
 void InputWorker::Shutdown()
 {
     running = false;
+    if (pollTimer)
+        pollTimer->stop();
     QThread::currentThread()->exit(0);
 }
 
@@ -64,7 +67,7 @@ float InputWorker::SampleOpacity() const
 
 void InputWorker::UpdatePosition()
 {
-    if (!widget)
+    if (!running || !widget)
         return;
     const float o = SampleOpacity();
     const QPoint local = pointer->GlobalPosition() - viewGeometry.topLeft();

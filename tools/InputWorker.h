@@ -10,6 +10,7 @@
 #include <memory>
 
 class PointerSource;
+class QTimer;
 class QWidget;
 
 // Polls the pointer on the stroke input thread while a stroke is drawn and
@@ -17,7 +18,8 @@ class QWidget;
 // thread. It reads only its own fields, the pointer and the tablet pressure
 // setting: the view's geometry is copied to it by the GUI thread before
 // sampling starts and whenever the view moves or changes size, and the tool
-// settings are read once when it is made.
+// settings are read once when it is made. The polls run on the thread's
+// event loop, which also delivers the queued Shutdown and geometry updates.
 class InputWorker : public QObject
 {
     Q_OBJECT
@@ -56,4 +58,5 @@ private:
     bool pressureEnabled = false;
     QRect viewGeometry;
     std::shared_ptr<PointerSource> pointer;
+    QTimer* pollTimer = nullptr;
 };

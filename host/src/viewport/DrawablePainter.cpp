@@ -8,6 +8,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <deque>
 
 namespace nbhost {
 
@@ -61,6 +62,28 @@ QImage DrawablePainter::tinted(const QImage& texture, const MColor& color, int c
         }
     }
     return out.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+}
+
+QImage DrawablePainter::paintable(const QImage& texture)
+{
+    if (texture.format() == QImage::Format_ARGB32_Premultiplied)
+        return texture;
+    // The last few textures by content: views repaint far more often than
+    // their textures change.
+    struct Entry
+    {
+        qint64 key;
+        QImage image;
+    };
+    static std::deque<Entry> recent;
+    const qint64 key = texture.cacheKey();
+    for (const Entry& entry : recent)
+        if (entry.key == key)
+            return entry.image;
+    recent.push_front(Entry{key, texture.convertToFormat(QImage::Format_ARGB32_Premultiplied)});
+    if (recent.size() > 4)
+        recent.pop_back();
+    return recent.front().image;
 }
 
 void DrawablePainter::paint(QPainter& painter, const DrawableList& list, int viewHeight)
@@ -118,7 +141,7 @@ void DrawablePainter::paintRect(QPainter& painter, const DrawableList::Primitive
     // without a tinted copy (the common case of an overlay with opacity).
     if (c.r >= 1.0f && c.g >= 1.0f && c.b >= 1.0f && p.state.textureMask == 0xF) {
         painter.setOpacity(std::clamp(double(c.a), 0.0, 1.0));
-        painter.drawImage(rect, p.state.texture);
+        painter.drawImage(rect, paintable(p.state.texture));
         return;
     }
     painter.drawImage(rect, tinted(p.state.texture, c, p.state.textureMask));

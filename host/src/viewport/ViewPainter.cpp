@@ -15,6 +15,12 @@ namespace nbhost {
 void ViewPainter::paint(QPainter& painter, const ViewProjection& view, const ViewOptions& options,
                         const DrawableList* transient)
 {
+    paintBackdrop(painter, view, options);
+    paintDrawables(painter, view, transient);
+}
+
+void ViewPainter::paintBackdrop(QPainter& painter, const ViewProjection& view, const ViewOptions& options)
+{
     paintBackground(painter, view.width(), view.height());
     if (!view.isValid())
         return;
@@ -22,6 +28,12 @@ void ViewPainter::paint(QPainter& painter, const ViewProjection& view, const Vie
         paintGrid(painter, view);
     if (options.resolutionGate)
         paintGate(painter, view);
+}
+
+void ViewPainter::paintDrawables(QPainter& painter, const ViewProjection& view, const DrawableList* transient)
+{
+    if (!view.isValid())
+        return;
     DrawableList drawables;
     DrawOverrideRegistry::instance().record(view, drawables);
     DrawablePainter::paint(painter, drawables, view.height());

@@ -19,6 +19,10 @@ class ViewPainter
 public:
     static void paint(QPainter& painter, const ViewProjection& view, const ViewOptions& options,
                       const DrawableList* transient = nullptr);
+    // The two halves of paint: what lies under the drawables, and the
+    // drawables with the transient drawing.
+    static void paintBackdrop(QPainter& painter, const ViewProjection& view, const ViewOptions& options);
+    static void paintDrawables(QPainter& painter, const ViewProjection& view, const DrawableList* transient);
     // The same into a new image of the projection's size.
     static QImage render(const ViewProjection& view, const ViewOptions& options);
 

@@ -27,7 +27,8 @@ void Vp2Surface::paintEvent(QPaintEvent*)
         ViewPainter::paintBackground(painter, width(), height());
         return;
     }
-    ViewPainter::paint(painter, view, m_panel.options(), &m_panel.transient());
+    painter.drawImage(0, 0, m_backdrop.image(view, m_panel.options()));
+    ViewPainter::paintDrawables(painter, view, &m_panel.transient());
 }
 
 void Vp2Surface::mousePressEvent(QMouseEvent* event) { m_panel.surfacePress(event); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "viewport/ViewBackdrop.h"
+
 #include <QWidget>
 
 namespace nbhost {
@@ -7,7 +9,8 @@ namespace nbhost {
 class ModelPanel;
 
 // The Viewport 2.0 drawing surface of a model panel: paints the view with
-// ViewPainter and hands its input to the panel.
+// ViewPainter, the backdrop kept between paints, and hands its input to the
+// panel.
 class Vp2Surface : public QWidget
 {
     Q_OBJECT
@@ -26,6 +29,7 @@ protected:
 
 private:
     ModelPanel& m_panel;
+    ViewBackdrop m_backdrop;
 };
 
 } // namespace nbhost

@@ -15,10 +15,12 @@
 #include "node/BaseNodeLayerData.h"
 #include "plugin/HostCallbacks.h"
 #include "tools/DrawContextCommand.h"
+#include "tools/ToolNotifier.h"
 #include "tools/TransformContextCommand.h"
 #include "ui/DialogManager.h"
 #include "ui/DialogPanels.h"
 #include "ui/TimeControlOverlay.h"
+#include "ui/ToolOptionsDialog.h"
 
 #include <maya/MDrawRegistry.h>
 #include <maya/MFnPlugin.h>
@@ -71,6 +73,21 @@ const std::vector<ContextCommandEntry>& ContextCommands()
 // The utility command reaches the panels through this while the host runs
 // with a user interface.
 DialogPanels dialogPanels;
+
+// The tool options panel follows the sizes and opacities the draw tool
+// changes while B or M is held; connected while the contexts are registered.
+QMetaObject::Connection toolOptionsConnection;
+
+void FollowToolOptions(bool follow)
+{
+    QObject::disconnect(toolOptionsConnection);
+    if (!follow)
+        return;
+    toolOptionsConnection = QObject::connect(ToolNotifier::GetInstance(), &ToolNotifier::ToolOptionsChanged, [] {
+        if (ToolOptionsDialog* panel = DialogManager::ExistingToolOptionsDialog())
+            panel->Refresh();
+    });
+}
 
 void ShowError(const QString& text)
 {
@@ -131,9 +148,10 @@ MStatus Registration::RegisterContextCommands(MFnPlugin& plugin, MStatus& status
         if (!status) {
             ShowError(QStringLiteral("Failed to register '%1' contextCommand: %2")
                           .arg(command.name, ErrorText(status)));
-            break;
+            return status;
         }
     }
+    FollowToolOptions(true);
     return status;
 }
 
@@ -212,6 +230,7 @@ MStatus Registration::DeregisterDataTypes(MFnPlugin& plugin, MStatus& status)
 MStatus Registration::DeregisterContextCommands(MFnPlugin& plugin, MStatus& status)
 {
     status = MStatus::kSuccess;
+    FollowToolOptions(false);
     for (const ContextCommandEntry& command : ContextCommands()) {
         status = plugin.deregisterContextCommand(MayaUtil::ToMString(command.name));
         if (!status) {

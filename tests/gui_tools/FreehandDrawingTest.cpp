@@ -82,4 +82,53 @@ TEST_F(DrawToolTest, TheDrawingIsSavedWithTheScene)
     EXPECT_GT(AlphaAt(QPoint(310, 300)), 200);
 }
 
+// A drawing made by hand with several tools, as the playblast of the view
+// shows it (the picture stays in the build's test folder).
+TEST_F(DrawToolTest, ADrawingByHandShowsInThePlayblast)
+{
+    Settings::pencilSize = 8;
+    ASSERT_TRUE(Draw(Path(QPoint(150, 200), QPoint(450, 260))));
+    Settings::activeTool = TOOL_BRUSH;
+    Settings::activeColor = QColor(40, 220, 40);
+    ASSERT_TRUE(Draw(Path(QPoint(150, 330), QPoint(450, 300))));
+    Settings::activeTool = TOOL_RECTANGLE;
+    Settings::activeColor = QColor(40, 90, 255);
+    ASSERT_TRUE(Draw(Path(QPoint(520, 180), QPoint(700, 320))));
+    Settings::activeTool = TOOL_ELLIPSE;
+    Settings::activeColor = QColor(255, 200, 0);
+    ASSERT_TRUE(Draw(Path(QPoint(540, 360), QPoint(720, 460))));
+    Settings::activeTool = TOOL_ARROW;
+    Settings::activeColor = QColor(255, 255, 255);
+    ASSERT_TRUE(Draw(Path(QPoint(160, 460), QPoint(440, 400))));
+    EXPECT_EQ(output().errors(), "");
+
+    const QString base = QString(NB_TEST_BINARY_DIR) + "/draw_tool_by_hand";
+    const int width = Surface().width();
+    const int height = Surface().height();
+    ASSERT_TRUE(eval(QString("playblast -v 0 -fo -orn 0 -p 100 -wh %1 %2 -fr 1 -f \"%3\"")
+                         .arg(width)
+                         .arg(height)
+                         .arg(base)
+                         .toStdString())
+                    .ok)
+        << output().errors();
+    const QImage shot(base + ".0001.png");
+    ASSERT_EQ(shot.size(), QSize(width, height));
+    const auto shows = [&](QPoint p, QColor colour) {
+        for (int dy = -3; dy <= 3; ++dy)
+            for (int dx = -3; dx <= 3; ++dx) {
+                const QColor c = shot.pixelColor(p + QPoint(dx, dy));
+                if (std::abs(c.red() - colour.red()) < 40 && std::abs(c.green() - colour.green()) < 40
+                    && std::abs(c.blue() - colour.blue()) < 40)
+                    return true;
+            }
+        return false;
+    };
+    EXPECT_TRUE(shows(QPoint(300, 230), QColor(255, 0, 0)));
+    EXPECT_TRUE(shows(QPoint(300, 315), QColor(40, 220, 40)));
+    EXPECT_TRUE(shows(QPoint(610, 180), QColor(40, 90, 255)));
+    EXPECT_TRUE(shows(QPoint(630, 360), QColor(255, 200, 0)));
+    EXPECT_FALSE(shows(QPoint(610, 250), QColor(40, 90, 255))) << "shapes are outlines";
+}
+
 } // namespace

@@ -86,20 +86,24 @@ TEST_F(DrawToolTest, TheDrawingIsSavedWithTheScene)
 // shows it (the picture stays in the build's test folder).
 TEST_F(DrawToolTest, ADrawingByHandShowsInThePlayblast)
 {
+    struct Mark
+    {
+        ToolType tool;
+        QColor colour;
+        QPoint from;
+        QPoint to;
+    };
+    const Mark marks[] = {{TOOL_PENCIL, QColor(255, 0, 0), {150, 200}, {450, 260}},
+                          {TOOL_BRUSH, QColor(40, 220, 40), {150, 330}, {450, 300}},
+                          {TOOL_RECTANGLE, QColor(40, 90, 255), {520, 180}, {700, 320}},
+                          {TOOL_ELLIPSE, QColor(255, 200, 0), {540, 360}, {720, 460}},
+                          {TOOL_ARROW, QColor(255, 255, 255), {160, 460}, {440, 400}}};
     Settings::pencilSize = 8;
-    ASSERT_TRUE(Draw(Path(QPoint(150, 200), QPoint(450, 260))));
-    Settings::activeTool = TOOL_BRUSH;
-    Settings::activeColor = QColor(40, 220, 40);
-    ASSERT_TRUE(Draw(Path(QPoint(150, 330), QPoint(450, 300))));
-    Settings::activeTool = TOOL_RECTANGLE;
-    Settings::activeColor = QColor(40, 90, 255);
-    ASSERT_TRUE(Draw(Path(QPoint(520, 180), QPoint(700, 320))));
-    Settings::activeTool = TOOL_ELLIPSE;
-    Settings::activeColor = QColor(255, 200, 0);
-    ASSERT_TRUE(Draw(Path(QPoint(540, 360), QPoint(720, 460))));
-    Settings::activeTool = TOOL_ARROW;
-    Settings::activeColor = QColor(255, 255, 255);
-    ASSERT_TRUE(Draw(Path(QPoint(160, 460), QPoint(440, 400))));
+    for (const Mark& mark : marks) {
+        Settings::activeTool = mark.tool;
+        Settings::activeColor = mark.colour;
+        ASSERT_TRUE(Draw(Path(mark.from, mark.to)));
+    }
     EXPECT_EQ(output().errors(), "");
 
     const QString base = QString(NB_TEST_BINARY_DIR) + "/draw_tool_by_hand";

@@ -9,9 +9,9 @@
 #include "model/Frame.h"
 #include "model/Layer.h"
 #include "model/LayerManager.h"
+#include "model/PngCodec.h"
 #include "node/BaseNode.h"
 #include "node/BaseNodeLayerData.h"
-#include "raster/DrawUtil.h"
 
 #include "scene/DataTypeRegistry.h"
 #include "scene/NodeTypeRegistry.h"
@@ -61,7 +61,7 @@ inline void Fill(LayerManager& manager, const QString& camera, const Shape& shap
     QVector<QByteArray> drawings;
     for (int i = 0; i < std::max(1, shape.distinct); ++i) {
         QByteArray bytes;
-        DrawUtil::PackPngBuffer(Drawing(static_cast<quint32>(i + 1)), bytes);
+        PngCodec::Pack(Drawing(static_cast<quint32>(i + 1)), bytes);
         drawings << bytes;
     }
     for (int l = 0; l < shape.layers; ++l) {

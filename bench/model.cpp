@@ -13,8 +13,8 @@
 #include "model/Layer.h"
 #include "model/LayerManager.h"
 #include "model/PngBuffer.h"
+#include "model/PngCodec.h"
 #include "model/TileMask.h"
-#include "raster/DrawUtil.h"
 #include "raster/Stroke.h"
 
 #include <benchmark/benchmark.h>
@@ -210,7 +210,7 @@ void BM_CommitFreehandStrokeStraightforward(benchmark::State& state)
         state.ResumeTiming();
         QImage previous = layer->GetImage(0);
         QByteArray undo;
-        DrawUtil::PackPngBuffer(previous, undo);
+        PngCodec::Pack(previous, undo);
         QImage result = previous.copy();
         QPainter painter(&result);
         painter.setRenderHint(QPainter::Antialiasing);

@@ -1,5 +1,6 @@
 // Speed of the raster engine: freehand segments, shape redraws, the
 // transform drawing and PNG packing.
+#include "model/PngCodec.h"
 #include "raster/DrawUtil.h"
 
 #include <QGuiApplication>
@@ -120,7 +121,7 @@ void BM_PngPack(benchmark::State& state)
     const QImage image = state.range(0) ? DenseFrame() : Frame();
     QByteArray bytes;
     for (auto _ : state)
-        DrawUtil::PackPngBuffer(image, bytes);
+        PngCodec::Pack(image, bytes);
     state.counters["bytes"] = double(bytes.size());
 }
 BENCHMARK(BM_PngPack)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
@@ -128,10 +129,10 @@ BENCHMARK(BM_PngPack)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 void BM_PngUnpack(benchmark::State& state)
 {
     QByteArray bytes;
-    DrawUtil::PackPngBuffer(state.range(0) ? DenseFrame() : Frame(), bytes);
+    PngCodec::Pack(state.range(0) ? DenseFrame() : Frame(), bytes);
     QImage image;
     for (auto _ : state)
-        DrawUtil::UnpackPngBuffer(bytes, image);
+        PngCodec::Unpack(bytes, image);
 }
 BENCHMARK(BM_PngUnpack)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 

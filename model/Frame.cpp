@@ -3,8 +3,8 @@
 #include "base/ImageSize.h"
 #include "model/FrameCache.h"
 #include "model/ImageTask.h"
+#include "model/PngCodec.h"
 #include "model/WorkerPool.h"
-#include "raster/DrawUtil.h"
 
 #include <QPainter>
 
@@ -16,7 +16,7 @@ namespace {
 QImage Decode(const QByteArray& bytes)
 {
     QImage image;
-    if (!DrawUtil::UnpackPngBuffer(bytes, image) || image.isNull())
+    if (!PngCodec::Unpack(bytes, image) || image.isNull())
         return QImage();
     return Frame::Normalized(image);
 }
@@ -24,7 +24,7 @@ QImage Decode(const QByteArray& bytes)
 QByteArray Encode(const QImage& image)
 {
     QByteArray bytes;
-    if (!DrawUtil::PackPngBuffer(image, bytes))
+    if (!PngCodec::Pack(image, bytes))
         bytes.clear();
     return bytes;
 }

@@ -9,6 +9,7 @@
 #include "model/LayerListNotifier.h"
 #include "model/PixelSpan.h"
 #include "model/PngBuffer.h"
+#include "model/PngCodec.h"
 #include "raster/DrawUtil.h"
 #include "raster/Stroke.h"
 
@@ -648,7 +649,7 @@ bool LayerManager::UndoStroke(const QString& camera, PngBuffer& data)
     if (!current)
         return false;
     QImage decoded;
-    DrawUtil::UnpackPngBuffer(data.Bytes(), decoded);
+    PngCodec::Unpack(data.Bytes(), decoded);
     data.Encode(*current);
     layer->SetImage(decoded);
     return true;

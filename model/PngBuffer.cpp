@@ -1,6 +1,7 @@
 #include "model/PngBuffer.h"
 
-#include "raster/DrawUtil.h"
+#include "model/PngCodec.h"
+
 
 PngBuffer::~PngBuffer()
 {
@@ -14,7 +15,7 @@ void PngBuffer::Encode(const QImage& image)
     bytes.clear();
     pending = std::async(std::launch::async, [image]() {
         QByteArray encoded;
-        DrawUtil::PackPngBuffer(image, encoded);
+        PngCodec::Pack(image, encoded);
         return encoded;
     });
 }

@@ -4,10 +4,8 @@
 #include "raster/AlphaCanvas.h"
 #include "raster/FreehandRenderer.h"
 
-#include <QBuffer>
 #include <QFont>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QPainter>
 #include <QPen>
 #include <QTransform>
@@ -28,8 +26,6 @@ const int TEXT_FRAME_WIDTH = 2;
 const int MAX_PEN_WIDTH_FRAMES = 2;
 const int MAX_TEXT_SIZE_FRAMES = 1;
 const double MAX_TRANSFORMED_FRAMES = 64.0;
-// Packed images are frames; a PNG claiming sides this many frames long is damaged.
-const int MAX_UNPACKED_SIDE_FRAMES = 8;
 
 void StartPainter(QPainter& painter)
 {
@@ -248,35 +244,4 @@ void DrawUtil::DrawHugeTransform(QPainter& painter, const Stroke& stroke,
     painter.setWorldTransform(toDevice);
     painter.drawImage(visible, image, visible);
     painter.restore();
-}
-
-bool DrawUtil::PackPngBuffer(const QImage& image, QByteArray& bytes)
-{
-    bytes.clear();
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly))
-        return false;
-    if (image.save(&buffer, "PNG", -1))
-        return true;
-    buffer.close();
-    bytes.clear();
-    return false;
-}
-
-bool DrawUtil::UnpackPngBuffer(const QByteArray& bytes, QImage& image)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    if (!buffer.open(QIODevice::ReadOnly))
-        return false;
-    QImageReader reader(&buffer, "PNG");
-    const QSize size = reader.size();
-    const int maxSide = MAX_UNPACKED_SIDE_FRAMES * FRAME_IMAGE_SIDE;
-    if (!size.isValid() || size.width() > maxSide || size.height() > maxSide)
-        return false;
-    QImage decoded;
-    if (!reader.read(&decoded))
-        return false;
-    image = decoded.convertToFormat(QImage::Format_RGBA8888);
-    return true;
 }

@@ -59,11 +59,6 @@ public:
     // is a fresh paste, also scaled, rotated and centred on the moved region.
     static void DrawTransform(QPainter& painter, const Stroke& stroke, const QImage& image);
 
-    // PNG packing. A failed pack leaves the bytes empty; a failed unpack
-    // leaves the image as it was. Unpacked images are RGBA8888.
-    static bool PackPngBuffer(const QImage& image, QByteArray& bytes);
-    static bool UnpackPngBuffer(const QByteArray& bytes, QImage& image);
-
 private:
     // One renderer for the process: strokes are drawn on the GUI thread only.
     static FreehandRenderer& Renderer();

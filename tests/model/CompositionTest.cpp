@@ -3,7 +3,7 @@
 
 #include "model/PixelSpan.h"
 #include "model/PngBuffer.h"
-#include "raster/DrawUtil.h"
+#include "model/PngCodec.h"
 #include "raster/Stroke.h"
 
 using CompositionTest = ModelTest;
@@ -240,7 +240,7 @@ TEST_F(CompositionTest, CommitAndUndoSwapExactly)
     EXPECT_EQ(changedOutside, 0);
 
     QImage decoded;
-    ASSERT_TRUE(DrawUtil::UnpackPngBuffer(undo, decoded));
+    ASSERT_TRUE(PngCodec::Unpack(undo, decoded));
     EXPECT_EQ(Differences(decoded, drawing), 0);
     ASSERT_TRUE(manager.UndoStroke(CAMERA, undo));
     EXPECT_EQ(Differences(manager.GetLayer(CAMERA, 0)->GetImage(0), drawing), 0);

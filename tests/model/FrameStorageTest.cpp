@@ -5,8 +5,8 @@
 
 #include "model/FrameCache.h"
 #include "model/ImageTask.h"
+#include "model/PngCodec.h"
 #include "model/WorkerPool.h"
-#include "raster/DrawUtil.h"
 #include "raster/Stroke.h"
 #include "support/GuiTestEnvironment.h"
 
@@ -22,7 +22,7 @@ const QString CAMERA = QStringLiteral("persp");
 QByteArray Encoded(const QImage& image)
 {
     QByteArray bytes;
-    EXPECT_TRUE(DrawUtil::PackPngBuffer(image, bytes));
+    EXPECT_TRUE(PngCodec::Pack(image, bytes));
     return bytes;
 }
 

@@ -5,6 +5,7 @@
 #include "NodeTest.h"
 
 #include "bench/SceneGenerator.h"
+#include "model/PngCodec.h"
 #include "node/PngChunks.h"
 
 #include <QFile>
@@ -80,7 +81,7 @@ class StoredImageTest : public NodeTest
 TEST_F(StoredImageTest, DamagedImagesAreToldApartWithoutDecoding)
 {
     QByteArray good;
-    ASSERT_TRUE(DrawUtil::PackPngBuffer(longshot::Drawing(1), good));
+    ASSERT_TRUE(PngCodec::Pack(longshot::Drawing(1), good));
     EXPECT_TRUE(PngChunks::Check(good));
     EXPECT_FALSE(PngChunks::Check(QByteArray()));
     EXPECT_FALSE(PngChunks::Check("not a picture at all"));

@@ -1,3 +1,4 @@
+#include "model/PngCodec.h"
 #include "raster/DrawUtil.h"
 
 #include "RasterTestSupport.h"
@@ -24,7 +25,7 @@ void ExpectGolden(const QImage& actual, const char* name)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     QImage expected;
-    ASSERT_TRUE(DrawUtil::UnpackPngBuffer(file.readAll(), expected));
+    ASSERT_TRUE(PngCodec::Unpack(file.readAll(), expected));
     EXPECT_EQ(ChangedBounds(actual, expected), QRect()) << name;
 }
 

@@ -1,3 +1,4 @@
+#include "model/PngCodec.h"
 #include "raster/DrawUtil.h"
 
 #include "RasterTestSupport.h"
@@ -88,9 +89,9 @@ TEST(Png, RoundTripGivesIdenticalPixels)
         for (int x = 0; x < SIDE; x += 7)
             image.setPixelColor(x, y, QColor(x % 256, y % 256, (x * y) % 256, (x + y) % 256));
     QByteArray bytes;
-    ASSERT_TRUE(DrawUtil::PackPngBuffer(image, bytes));
+    ASSERT_TRUE(PngCodec::Pack(image, bytes));
     QImage decoded;
-    ASSERT_TRUE(DrawUtil::UnpackPngBuffer(bytes, decoded));
+    ASSERT_TRUE(PngCodec::Unpack(bytes, decoded));
     EXPECT_EQ(decoded.format(), QImage::Format_RGBA8888);
     EXPECT_EQ(decoded, image);
 }
@@ -98,16 +99,16 @@ TEST(Png, RoundTripGivesIdenticalPixels)
 TEST(Png, FailuresLeaveTheTargetAsItWas)
 {
     QByteArray bytes("stale");
-    EXPECT_FALSE(DrawUtil::PackPngBuffer(QImage(), bytes));
+    EXPECT_FALSE(PngCodec::Pack(QImage(), bytes));
     EXPECT_TRUE(bytes.isEmpty());
 
-    ASSERT_TRUE(DrawUtil::PackPngBuffer(Frame(QColor(1, 2, 3), 200), bytes));
+    ASSERT_TRUE(PngCodec::Pack(Frame(QColor(1, 2, 3), 200), bytes));
     for (const QByteArray& bad : {QByteArray(), QByteArray("not a png"), bytes.left(500)}) {
         QImage kept = Frame(QColor(4, 5, 6), 7);
-        EXPECT_FALSE(DrawUtil::UnpackPngBuffer(bad, kept));
+        EXPECT_FALSE(PngCodec::Unpack(bad, kept));
         EXPECT_EQ(kept, Frame(QColor(4, 5, 6), 7));
         QImage null;
-        EXPECT_FALSE(DrawUtil::UnpackPngBuffer(bad, null));
+        EXPECT_FALSE(PngCodec::Unpack(bad, null));
         EXPECT_TRUE(null.isNull());
     }
 }

@@ -9,6 +9,9 @@
 #include "files/SceneBuilder.h"
 #include "scene/FileReadState.h"
 
+#include "model/WorkerPool.h"
+
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <cstdlib>
@@ -40,6 +43,16 @@ inline void StartHost()
     host = new nbhost::Host(options);
     host->start();
     std::atexit([] { delete host; });
+}
+
+// Ends an input as the host's event loop would: the frame decodes that a
+// read started ahead are waited for and their landings run. Without it a
+// decode could still be running when the fuzzer exits and Qt's image
+// handlers are torn down under it, and a crash would belong to no input.
+inline void FinishInput()
+{
+    WorkerPool::Instance().Wait();
+    QCoreApplication::sendPostedEvents();
 }
 
 // Runs a scene reader as an open runs it, then takes the nodes it made out

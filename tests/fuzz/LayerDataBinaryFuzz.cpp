@@ -19,5 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     BaseNodeLayerData value;
     value.readBinary(in, static_cast<unsigned int>(size));
+    nbfuzz::FinishInput();
     return 0;
 }

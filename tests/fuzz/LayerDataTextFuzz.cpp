@@ -55,5 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     BaseNodeLayerData value;
     unsigned int index = 0;
     value.readASCII(args, index);
+    nbfuzz::FinishInput();
     return 0;
 }

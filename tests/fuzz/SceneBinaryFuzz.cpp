@@ -55,5 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (data[0] & 1)
         MendChecksums(bytes);
     nbfuzz::ReadScene(bytes, "fuzz.nbb", &nbhost::BinarySceneReader::read);
+    nbfuzz::FinishInput();
     return 0;
 }

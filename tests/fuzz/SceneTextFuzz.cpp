@@ -51,5 +51,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (MayRunForever(text))
         return -1;
     nbfuzz::ReadScene(text, "fuzz.nba", &nbhost::AsciiSceneReader::read);
+    nbfuzz::FinishInput();
     return 0;
 }

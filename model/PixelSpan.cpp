@@ -44,6 +44,22 @@ inline quint32 MixLanes(quint32 x, int a, quint32 y, int b)
     return low | (high << 8);
 }
 
+// The alpha lane's value.
+inline int AlphaOf(quint32 pixel)
+{
+    uchar bytes[4];
+    std::memcpy(bytes, &pixel, 4);
+    return bytes[3];
+}
+
+// Adds the byte lanes, each wrapping on its own as a byte does.
+inline quint32 AddLanes(quint32 x, quint32 y)
+{
+    const quint32 low = ((x & 0x00FF00FF) + (y & 0x00FF00FF)) & 0x00FF00FF;
+    const quint32 high = (((x >> 8) & 0x00FF00FF) + ((y >> 8) & 0x00FF00FF)) & 0x00FF00FF;
+    return low | (high << 8);
+}
+
 // Four transparent pixels in a row.
 inline bool FourTransparent(const uchar* p)
 {
@@ -109,17 +125,21 @@ void PixelSpan::BlendPremultiplied(uchar* dst, const uchar* src, int count, int 
     if (opacity <= 0)
         return;
     for (int i = 0; i < count; ++i, dst += 4, src += 4) {
+        if (i + 4 <= count && FourTransparent(src)) {
+            i += 3;
+            dst += 12;
+            src += 12;
+            continue;
+        }
         if (src[3] == 0)
             continue;
-        int s[4] = {src[0], src[1], src[2], src[3]};
+        quint32 source = Load(src);
         if (opacity < 255)
-            for (int& channel : s)
-                channel = Div255(channel * opacity);
-        if (s[3] == 0)
+            source = MixLanes(source, opacity, 0, 0);
+        const int inverse = 255 - AlphaOf(source);
+        if (inverse == 255)
             continue;
-        const int inverse = 255 - s[3];
-        for (int c = 0; c < 4; ++c)
-            dst[c] = static_cast<uchar>(s[c] + Div255(dst[c] * inverse));
+        Store(dst, AddLanes(source, MixLanes(Load(dst), inverse, 0, 0)));
     }
 }
 

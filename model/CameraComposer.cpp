@@ -94,9 +94,11 @@ int CameraComposer::Compose(QImage& output, const Composition& composition,
 
     TileMask wanted = dirty;
     wanted.Intersect(touched);
+    const int strokeLayer = incremental ? StrokeLayerIndex(composition) : -1;
+    KeepUnder(output.size(), strokeLayer);
     int count = 0;
     for (int band = 0; band < wanted.Rows(); ++band)
-        count += ComposeBand(output, composition, layerMasks, wanted, band);
+        count += ComposeBand(output, composition, layerMasks, wanted, band, strokeLayer);
     outputMask.Unite(wanted);
     return count;
 }
@@ -104,11 +106,40 @@ int CameraComposer::Compose(QImage& output, const Composition& composition,
 void CameraComposer::Reset()
 {
     composed = false;
+    underImage = QImage();
+    underMask = TileMask();
+    underSignature.clear();
     ghostImage = QImage();
     ghostMask = TileMask();
     outputMask = TileMask();
     layerSignature.clear();
     ghostSignature.clear();
+}
+
+int CameraComposer::StrokeLayerIndex(const Composition& composition)
+{
+    for (int i = 0; i < composition.layers.size(); ++i) {
+        const Composition::Layer& layer = composition.layers[i];
+        if (layer.imageIsStroke || layer.overlay)
+            return i;
+    }
+    return -1;
+}
+
+void CameraComposer::KeepUnder(const QSize& size, int strokeLayer)
+{
+    QVector<qint64> signature;
+    if (strokeLayer >= 0)
+        signature << strokeLayer << ghostSignature << layerSignature.mid(0, 3 * strokeLayer);
+    if (signature.isEmpty() || signature != underSignature || underImage.size() != size)
+        underMask = TileMask(size.width(), size.height());
+    underSignature = signature;
+    if (strokeLayer < 0) {
+        underImage = QImage();  // not drawing: the memory goes back
+        return;
+    }
+    if (underImage.size() != size)
+        underImage = QImage(size, QImage::Format_RGBA8888_Premultiplied);
 }
 
 QVector<qint64> CameraComposer::LayerSignature(const Composition& composition)
@@ -285,7 +316,7 @@ void CameraComposer::DrawGhosts(const QVector<Composition::Ghost>& ghosts, const
 
 int CameraComposer::ComposeBand(QImage& output, const Composition& composition,
                                 const QVector<TileMask>& layerMasks, const TileMask& wanted,
-                                int band)
+                                int band, int strokeLayer)
 {
     const QVector<Run> runs = Runs(wanted, wanted, band);
     if (runs.isEmpty())
@@ -297,9 +328,59 @@ int CameraComposer::ComposeBand(QImage& output, const Composition& composition,
     bandBuffer.resize(TILE * stride);
     groupBuffer.resize(TILE * stride);
     uchar* buffer = bandBuffer.data();
-    uchar* group = groupBuffer.data();
 
-    for (int i = 0; i < composition.layers.size(); ++i) {
+    const int first = std::max(0, strokeLayer);
+    PrefetchLayers(output, composition, layerMasks, wanted, band, first);
+    if (strokeLayer >= 0) {
+        // What lies under the live stroke does not change while it is drawn:
+        // it is composed once per tile and then copied.
+        ComposeUnder(output, composition, layerMasks, wanted, band, strokeLayer);
+        const uchar* under = underImage.constBits() + static_cast<qsizetype>(top) * stride;
+        for (int y = 0; y < rows; ++y)
+            ForRuns(runs, width, [&](int x, int count) {
+                std::memcpy(buffer + y * stride + x * 4, under + y * stride + x * 4, count * 4);
+            });
+    } else {
+        ClearAndDrawGhosts(output, composition, wanted, band, buffer);
+    }
+    BlendLayers(output, composition, layerMasks, wanted, band, first, composition.layers.size(),
+                buffer);
+
+    uchar* out = output.bits() + static_cast<qsizetype>(top) * output.bytesPerLine();
+    for (int y = 0; y < rows; ++y, out += output.bytesPerLine())
+        ForRuns(runs, width, [&](int x, int count) {
+            PixelSpan::Unpremultiply(out + x * 4, buffer + y * stride + x * 4, count);
+        });
+    int count = 0;
+    for (const Run& run : runs)
+        count += run.last - run.first + 1;
+    return count;
+}
+
+void CameraComposer::ComposeUnder(const QImage& output, const Composition& composition,
+                                  const QVector<TileMask>& layerMasks, const TileMask& wanted,
+                                  int band, int strokeLayer)
+{
+    TileMask missing = wanted;
+    missing.Subtract(underMask);
+    const QVector<Run> runs = Runs(missing, missing, band);
+    if (runs.isEmpty())
+        return;
+    uchar* under = underImage.bits() + static_cast<qsizetype>(band * TILE) * output.width() * 4;
+    ClearAndDrawGhosts(output, composition, missing, band, under);
+    BlendLayers(output, composition, layerMasks, missing, band, 0, strokeLayer, under);
+    for (const Run& run : runs)
+        for (int column = run.first; column <= run.last; ++column)
+            underMask.Set(band * underMask.Columns() + column);
+}
+
+void CameraComposer::PrefetchLayers(const QImage& output, const Composition& composition,
+                                    const QVector<TileMask>& layerMasks, const TileMask& wanted,
+                                    int band, int first) const
+{
+    const int top = band * TILE;
+    const int rows = std::min(TILE, output.height() - top);
+    for (int i = first; i < composition.layers.size(); ++i) {
         const Composition::Layer& layer = composition.layers[i];
         const QVector<Run> layerRuns = Runs(wanted, layerMasks[i], band);
         if (Usable(layer.image, output) && !layer.store)
@@ -307,20 +388,40 @@ int CameraComposer::ComposeBand(QImage& output, const Composition& composition,
         if (Usable(layer.overlay, output))
             Prefetch(layer.overlay, layerRuns, top, rows);
     }
+}
+
+void CameraComposer::ClearAndDrawGhosts(const QImage& output, const Composition& composition,
+                                        const TileMask& wanted, int band, uchar* buffer) const
+{
+    const int width = output.width();
+    const int stride = width * 4;
+    const int top = band * TILE;
+    const int rows = std::min(TILE, output.height() - top);
+    const QVector<Run> runs = Runs(wanted, wanted, band);
     for (int y = 0; y < rows; ++y)
         ForRuns(runs, width, [&](int x, int count) {
             std::memset(buffer + y * stride + x * 4, 0, count * 4);
         });
-    if (composition.ghostsShown && ghostImage.size() == output.size()) {
-        const QVector<Run> ghostRuns = Runs(wanted, ghostMask, band);
-        for (int y = 0; y < rows; ++y)
-            ForRuns(ghostRuns, width, [&](int x, int count) {
-                std::memcpy(buffer + y * stride + x * 4, Line(&ghostImage, top + y) + x * 4,
-                            count * 4);
-            });
-    }
+    if (!composition.ghostsShown || ghostImage.size() != output.size())
+        return;
+    const QVector<Run> ghostRuns = Runs(wanted, ghostMask, band);
+    for (int y = 0; y < rows; ++y)
+        ForRuns(ghostRuns, width, [&](int x, int count) {
+            std::memcpy(buffer + y * stride + x * 4, Line(&ghostImage, top + y) + x * 4,
+                        count * 4);
+        });
+}
 
-    for (int i = 0; i < composition.layers.size(); ++i) {
+void CameraComposer::BlendLayers(const QImage& output, const Composition& composition,
+                                 const QVector<TileMask>& layerMasks, const TileMask& wanted,
+                                 int band, int first, int last, uchar* buffer)
+{
+    const int width = output.width();
+    const int stride = width * 4;
+    const int top = band * TILE;
+    const int rows = std::min(TILE, output.height() - top);
+    uchar* group = groupBuffer.data();
+    for (int i = first; i < last; ++i) {
         const Composition::Layer& layer = composition.layers[i];
         const QVector<Run> layerRuns = Runs(wanted, layerMasks[i], band);
         const bool image = Usable(layer.image, output);
@@ -358,14 +459,4 @@ int CameraComposer::ComposeBand(QImage& output, const Composition& composition,
             });
         }
     }
-
-    uchar* out = output.bits() + static_cast<qsizetype>(top) * output.bytesPerLine();
-    for (int y = 0; y < rows; ++y, out += output.bytesPerLine())
-        ForRuns(runs, width, [&](int x, int count) {
-            PixelSpan::Unpremultiply(out + x * 4, buffer + y * stride + x * 4, count);
-        });
-    int count = 0;
-    for (const Run& run : runs)
-        count += run.last - run.first + 1;
-    return count;
 }

@@ -892,7 +892,9 @@ void LayerManager::RenderTransform(const Stroke& stroke)
     QPainter painter(&transformRender);
     PreparePainter(painter);
     DrawUtil::DrawTransform(painter, stroke, transformImage);
-    transformTiles.AddRect(TransformBounds(stroke, transformImage.size()));
+    // Only the tiles the moved pixels reach: most of a region is often
+    // empty, and every tile it marks is composed again at the next move.
+    transformTiles = TileMask::Of(transformRender, TransformBounds(stroke, transformImage.size()));
 }
 
 void LayerManager::CaptureTransformRegion(const QImage& frameImage)

@@ -14,20 +14,27 @@ TileMask::TileMask(int width, int height)
 
 TileMask TileMask::Of(const QImage& image)
 {
+    return Of(image, image.rect());
+}
+
+TileMask TileMask::Of(const QImage& image, const QRect& area)
+{
     TileMask mask(image.width(), image.height());
-    if (image.isNull() || image.depth() != 32)
+    const QRect scanned = area.intersected(image.rect());
+    if (image.isNull() || image.depth() != 32 || scanned.isEmpty())
         return mask;
-    const int width = image.width();
-    for (int y = 0; y < image.height(); ++y) {
+    const int firstColumn = scanned.left() / TILE;
+    const int lastColumn = scanned.right() / TILE;
+    for (int y = scanned.top(); y <= scanned.bottom(); ++y) {
         const uchar* line = image.constScanLine(y);
         const int rowBase = (y / TILE) * mask.columns;
-        for (int column = 0; column < mask.columns; ++column) {
+        for (int column = firstColumn; column <= lastColumn; ++column) {
             const int tile = rowBase + column;
             if (mask.Test(tile))
                 continue;
-            const int end = std::min(width, (column + 1) * TILE);
+            const int end = std::min(scanned.right() + 1, (column + 1) * TILE);
             // Eight bytes at a time: the alpha bytes of two pixels.
-            int x = column * TILE;
+            int x = std::max(scanned.left(), column * TILE);
             for (; x + 1 < end; x += 2) {
                 quint64 word;
                 std::memcpy(&word, line + x * 4, 8);

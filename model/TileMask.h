@@ -19,6 +19,9 @@ public:
 
     // The tiles holding a pixel whose alpha is not 0.
     static TileMask Of(const QImage& image);
+    // The same, looking only at the pixels inside `area` (the caller knows
+    // the others are transparent).
+    static TileMask Of(const QImage& image, const QRect& area);
 
     int Columns() const { return columns; }
     int Rows() const { return rows; }

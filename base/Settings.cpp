@@ -296,52 +296,67 @@ QVariant StoredValue(const Member& member)
     return std::visit([](auto* value) { return QVariant::fromValue(*value); }, member);
 }
 
-// The type a stored "@Variant(...)" value names: its first four bytes, big
-// endian, written with the settings file's escapes (\0, \xNN, \\).
-int StoredVariantType(const QByteArray& value)
+// Whether the "@Variant(" at `at` starts a colour exactly as the file writes
+// one: type 67 in four big-endian bytes, the last not run on by more hex
+// digits (the settings library reads a hex escape for as long as it goes).
+bool IsStoredColor(const QByteArray& text, int at)
 {
-    const QByteArray prefix("@Variant(");
-    int type = 0;
-    int bytes = 0;
-    for (int i = prefix.size(); i < value.size() && bytes < 4; ++bytes) {
-        int byte = static_cast<unsigned char>(value[i++]);
-        if (byte == '\\' && i < value.size()) {
-            const char escaped = value[i++];
-            byte = escaped == '0' ? 0 : static_cast<unsigned char>(escaped);
-            if (escaped == 'x') {
-                int end = i;
-                while (end < value.size() && end < i + 2 && std::isxdigit(static_cast<unsigned char>(value[end])))
-                    ++end;
-                byte = value.mid(i, end - i).toInt(nullptr, 16);
-                i = end;
-            }
-        }
-        type = (type << 8) | (byte & 0xff);
-    }
-    return bytes == 4 ? type : -1;
+    static const QByteArray color("@Variant(\\0\\0\\0\\x43");
+    if (text.mid(at, color.size()) != color)
+        return false;
+    const int next = at + color.size();
+    return next >= text.size() || !std::isxdigit(static_cast<unsigned char>(text[next]));
 }
 
-// Groups holding a stored value of a type other than a colour. The settings
-// library decodes a group's values all at once, and a damaged value of a
-// container type can ask it for more memory than exists; such a group is not
-// read at all. The file writes colours and nothing else that way.
-QSet<QString> UnsafeGroups(const QString& path)
+// Stored values of a type other than a colour. The settings library decodes
+// a group's values all at once, and a damaged value of a container type can
+// ask it for more memory than exists, so such a value's group is not read at
+// all. The file writes colours and nothing else that way. Where the file's
+// lines may be split into groups otherwise than read here (carriage returns,
+// continued lines, odd group headers) or such a value is not where a value
+// starts, no group can be trusted and the whole file is passed over.
+struct UnreadableValues
 {
-    QSet<QString> unsafe;
+    bool wholeFile = false;
+    QSet<QString> groups;
+};
+
+UnreadableValues FindUnreadableValues(const QString& path)
+{
+    UnreadableValues found;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return unsafe;
+        return found;
+    const QByteArray text = file.readAll();
+    bool plainLines = !text.contains('\r');
     QString group;
-    for (const QByteArray& raw : file.readAll().split('\n')) {
+    for (const QByteArray& raw : text.split('\n')) {
         const QByteArray line = raw.trimmed();
-        if (line.startsWith('[') && line.endsWith(']'))
-            group = QString::fromUtf8(line.mid(1, line.size() - 2)).trimmed();
+        if (line.endsWith('\\'))
+            plainLines = false;
+        if (line.startsWith('[')) {
+            const QByteArray name = line.mid(1, line.size() - 2);
+            if (!line.endsWith(']') || name.contains('[') || name.contains(']'))
+                plainLines = false;
+            group = QString::fromUtf8(name).trimmed();
+        }
         const int equals = line.indexOf('=');
-        const QByteArray value = equals < 0 ? QByteArray() : line.mid(equals + 1).trimmed();
-        if (value.startsWith("@Variant(") && StoredVariantType(value) != QMetaType::QColor)
-            unsafe.insert(group);
+        int valueStart = equals < 0 ? -1 : equals + 1;
+        while (valueStart > 0 && valueStart < line.size()
+               && std::isspace(static_cast<unsigned char>(line[valueStart])))
+            ++valueStart;
+        for (int at = line.indexOf("@Variant("); at >= 0; at = line.indexOf("@Variant(", at + 1)) {
+            if (IsStoredColor(line, at))
+                continue;
+            if (at == valueStart && !line.startsWith('['))
+                found.groups.insert(group);
+            else
+                found.wholeFile = true;
+        }
     }
-    return unsafe;
+    if (!found.groups.isEmpty() && !plainLines)
+        found.wholeFile = true;
+    return found;
 }
 
 void LogUnknownTool(ToolType tool)
@@ -379,10 +394,15 @@ void Settings::WriteUserConfig()
 void Settings::ReadUserConfig(const QString& path)
 {
     FillDefaultFontFamily();
-    const QSet<QString> unsafe = UnsafeGroups(path);
+    const UnreadableValues unreadable = FindUnreadableValues(path);
+    if (unreadable.wholeFile) {
+        Logger::Error(QStringLiteral("Settings file %1 holds a value that cannot be read; "
+                                     "no settings are read from it").arg(path));
+        return;
+    }
     QSettings file(path, QSettings::IniFormat);
     for (const Group& group : PersistedGroups()) {
-        if (unsafe.contains(QLatin1String(group.name))) {
+        if (unreadable.groups.contains(QLatin1String(group.name))) {
             Logger::Error(QStringLiteral("Settings file %1: the group [%2] holds a value that cannot be read; "
                                          "its settings are left as they are")
                               .arg(path, QLatin1String(group.name)));

@@ -156,6 +156,30 @@ TEST_F(SettingsFile, AGroupWithAStoredValueOfAnotherTypeIsNotRead)
     EXPECT_TRUE(Settings::layerManagerGeometry.isEmpty());
 }
 
+// Where the file's lines may fall into groups otherwise than they look (a
+// header cut short, carriage returns), a value of another type cannot be
+// placed in a group, and no group is read.
+TEST_F(SettingsFile, AValueOfAnotherTypeThatNoGroupHoldsSureStopsTheWholeFile)
+{
+    const QByteArray list("=@Variant(\\0\\0\\0\\xByteArray(\\xff)\n");
+    Settings::ReadUserConfig(WriteFile("[tools\neraserSize=33\n[tolor" + list
+                                       + "[preferences]\ndrawToolContextMenu=false\n"));
+    EXPECT_EQ(Settings::eraserSize, 40);
+    EXPECT_TRUE(Settings::drawToolContextMenu);
+
+    Settings::ReadUserConfig(WriteFile("[main]\rmainMenuName=Ink\r[tools]\nactiveColor" + list
+                                       + "[preferences]\ndrawToolContextMenu=false\n"));
+    EXPECT_EQ(Settings::mainMenuName, "NB2");
+    EXPECT_TRUE(Settings::drawToolContextMenu);
+
+    // A colour's type run on by more hex digits is not a colour.
+    Settings::ReadUserConfig(WriteFile("[tools]\neraserSize=33\n"
+                                       "activeColor=@Variant(\\0\\0\\0\\x43a\\x1)\n"
+                                       "[preferences]\ndrawToolContextMenu=false\n"));
+    EXPECT_EQ(Settings::eraserSize, 40);
+    EXPECT_FALSE(Settings::drawToolContextMenu);
+}
+
 TEST_F(SettingsFile, DamagedOrMissingFilesNeverLoseMembers)
 {
     Settings::ReadUserConfig(dir.filePath("missing.ini"));

@@ -56,6 +56,12 @@ void InputWorker::Shutdown()
     if (pollTimer)
         pollTimer->stop();
     QThread::currentThread()->exit(0);
+    std::lock_guard<std::mutex> lock(finishHandoff);
+}
+
+void InputWorker::AfterThreadFinished()
+{
+    std::lock_guard<std::mutex> lock(finishHandoff);
 }
 
 float InputWorker::SampleOpacity() const

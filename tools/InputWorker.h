@@ -8,6 +8,7 @@
 
 #include <climits>
 #include <memory>
+#include <mutex>
 
 class PointerSource;
 class QTimer;
@@ -34,6 +35,12 @@ public:
     // The view's global geometry; set before the worker is started.
     void SetViewGeometry(const QRect& geometry);
 
+    // Called on the GUI thread once the worker's thread has finished: orders
+    // what follows (the worker's deletion) after everything the thread did,
+    // through a lock that race checkers see, since the thread's own finish
+    // is signalled inside Qt.
+    void AfterThreadFinished();
+
     static constexpr int POLL_INTERVAL_MS = 8;
 
 public slots:
@@ -59,4 +66,5 @@ private:
     QRect viewGeometry;
     std::shared_ptr<PointerSource> pointer;
     QTimer* pollTimer = nullptr;
+    std::mutex finishHandoff;
 };

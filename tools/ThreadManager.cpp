@@ -92,6 +92,7 @@ void ThreadManager::StopWorker()
         Logger::Warning("The stroke input thread is slow to stop; waiting for it.");
         thread->wait();
     }
+    worker->AfterThreadFinished();
     // The positions taken while the button was still held are part of the
     // stroke: a quick click would otherwise lose its dot.
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);

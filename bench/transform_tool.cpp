@@ -25,6 +25,7 @@
 #include <maya/MUIDrawManager.h>
 
 #include <QGuiApplication>
+#include <QLinearGradient>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -102,6 +103,22 @@ struct TransformScene
         data.halfSize = height / 2.0f;
     }
 
+    // The active layer's drawing, with the region to move painted solid
+    // (every tile of it holds pixels) or as sketched (most tiles empty).
+    void PaintActiveFrame(bool solidRegion)
+    {
+        QImage image = Sketch(LAYERS / 2, CURRENT_TIME);
+        if (solidRegion) {
+            QPainter painter(&image);
+            QLinearGradient gradient(256, 256, 768, 768);
+            gradient.setColorAt(0.0, QColor(220, 60, 40));
+            gradient.setColorAt(1.0, QColor(40, 90, 220));
+            painter.fillRect(QRect(256, 256, 512, 512), gradient);
+        }
+        manager.GetLayer(CAMERA, LAYERS / 2)->SetImage(image);
+        manager.GetFlattenedImage(CAMERA);
+    }
+
     // The selection lifted as the tool's Enter does.
     Stroke* LiftRegion()
     {
@@ -167,6 +184,7 @@ void BM_TransformDragEvent(benchmark::State& state)
 {
     TransformScene& scene = TheScene();
     scene.SetViewSize(int(state.range(0)), int(state.range(1)));
+    scene.PaintActiveFrame(state.range(2) != 0);
     Stroke* stroke = scene.LiftRegion();
     std::vector<double> times;
     std::vector<double> compositions;
@@ -183,7 +201,14 @@ void BM_TransformDragEvent(benchmark::State& state)
     scene.manager.CancelActiveStroke();
     scene.manager.GetFlattenedImage(CAMERA);
 }
-BENCHMARK(BM_TransformDragEvent)->Unit(benchmark::kMillisecond)->MinTime(3.0)->Args({1920, 1080})->Args({1000, 600});
+// Arguments: the view's width and height; whether the region is painted
+// solid.
+BENCHMARK(BM_TransformDragEvent)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(3.0)
+    ->Args({1920, 1080, 0})
+    ->Args({1000, 600, 0})
+    ->Args({1920, 1080, 1});
 
 } // namespace
 

@@ -51,7 +51,16 @@ void WorkerPool::Submit(const std::shared_ptr<ImageTask>& task, std::function<vo
             return;
         // The pool waits for its tasks before the receiver goes, so it is
         // alive here; a landing queued to it is dropped if it goes first.
-        QMetaObject::invokeMethod(target, std::move(landed), Qt::QueuedConnection);
+        // The landing takes the lock held while it was handed over, so that
+        // race checkers see it ordered after the handover too.
+        std::lock_guard<std::mutex> lock(Handoff());
+        QMetaObject::invokeMethod(
+            target,
+            [landed = std::move(landed)]() {
+                { std::lock_guard<std::mutex> handedOver(Handoff()); }
+                landed();
+            },
+            Qt::QueuedConnection);
     });
     { std::lock_guard<std::mutex> lock(Handoff()); }
     pool.start(runnable);

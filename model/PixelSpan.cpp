@@ -139,7 +139,10 @@ void PixelSpan::BlendPremultiplied(uchar* dst, const uchar* src, int count, int 
         const int inverse = 255 - AlphaOf(source);
         if (inverse == 255)
             continue;
-        Store(dst, AddLanes(source, MixLanes(Load(dst), inverse, 0, 0)));
+        if (inverse == 0)
+            Store(dst, source);  // opaque: what lay under is covered
+        else
+            Store(dst, AddLanes(source, MixLanes(Load(dst), inverse, 0, 0)));
     }
 }
 

@@ -4,18 +4,11 @@
 #include "ui/DialogManager.h"
 
 #include "support/GuiTestEnvironment.h"
+#include "support/InProcessPlugin.h"
 
-#include "plugins/Plugin.h"
-#include "scene/DataTypeRegistry.h"
-#include "scene/NodeTypeRegistry.h"
 #include "scene/Scene.h"
 
-#include <maya/MFnPlugin.h>
-
 #include <gtest/gtest.h>
-
-PLUGIN_EXPORT MStatus initializePlugin(MObject object);
-PLUGIN_EXPORT MStatus uninitializePlugin(MObject object);
 
 namespace {
 
@@ -27,23 +20,15 @@ protected:
         nbtest::guiApplication();
         HostTest::SetUp();
         nbhost::Scene::instance().reset();
-        plugin = std::make_shared<nbhost::Plugin>("nibline2", "", nullptr);
-        ASSERT_TRUE(initializePlugin(plugin->object()));
-        plugin->setStage(nbhost::Plugin::Stage::Loaded);
+        ASSERT_TRUE(plugin.Load());
     }
     void TearDown() override
     {
-        plugin->setStage(nbhost::Plugin::Stage::Uninitializing);
-        uninitializePlugin(plugin->object());
-        nbhost::Scene::instance().reset();
-        for (MTypeId id : std::vector<MTypeId>(plugin->nodeTypes()))
-            nbhost::NodeTypeRegistry::instance().deregisterPluginType(id);
-        for (MTypeId id : std::vector<MTypeId>(plugin->dataTypes()))
-            nbhost::DataTypeRegistry::instance().deregisterType(id);
+        plugin.Unload();
         HostTest::TearDown();
     }
 
-    std::shared_ptr<nbhost::Plugin> plugin;
+    nbtest::InProcessPlugin plugin;
 };
 
 TEST_F(BatchModeTest, NoPanelIsMadeAndLayerChangesRunQuietly)

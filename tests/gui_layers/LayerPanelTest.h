@@ -14,10 +14,8 @@
 #include "ui/LayerManagerDialog.h"
 
 #include "support/GuiTestEnvironment.h"
+#include "support/InProcessPlugin.h"
 
-#include "plugins/Plugin.h"
-#include "scene/DataTypeRegistry.h"
-#include "scene/NodeTypeRegistry.h"
 #include "scene/Scene.h"
 
 #include <QApplication>
@@ -32,9 +30,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-PLUGIN_EXPORT MStatus initializePlugin(MObject object);
-PLUGIN_EXPORT MStatus uninitializePlugin(MObject object);
 
 namespace layertest {
 
@@ -80,9 +75,7 @@ protected:
         nbhost::Scene::instance().reset();
         mainWindow().resize(900, 700);
         session().show();
-        plugin = std::make_shared<nbhost::Plugin>("nibline2", "", nullptr);
-        ASSERT_TRUE(initializePlugin(plugin->object()));
-        plugin->setStage(nbhost::Plugin::Stage::Loaded);
+        ASSERT_TRUE(plugin.Load());
         panel = DialogManager::GetLayerMangerDialog();
         ASSERT_TRUE(panel);
         panel->resize(260, 420);
@@ -93,13 +86,7 @@ protected:
     }
     void TearDown() override
     {
-        plugin->setStage(nbhost::Plugin::Stage::Uninitializing);
-        uninitializePlugin(plugin->object());
-        nbhost::Scene::instance().reset();
-        for (MTypeId id : std::vector<MTypeId>(plugin->nodeTypes()))
-            nbhost::NodeTypeRegistry::instance().deregisterPluginType(id);
-        for (MTypeId id : std::vector<MTypeId>(plugin->dataTypes()))
-            nbhost::DataTypeRegistry::instance().deregisterType(id);
+        plugin.Unload();
         GuiTest::TearDown();
     }
 
@@ -210,7 +197,7 @@ protected:
 
     BaseNode* Master() { return BaseNode::GetMaster(); }
 
-    std::shared_ptr<nbhost::Plugin> plugin;
+    nbtest::InProcessPlugin plugin;
     LayerManagerDialog* panel = nullptr;
 };
 

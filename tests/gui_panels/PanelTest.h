@@ -5,16 +5,13 @@
 
 #include "base/Settings.h"
 #include "support/GuiTestEnvironment.h"
+#include "support/InProcessPlugin.h"
 
 #include "core/Journal.h"
-#include "plugins/Plugin.h"
-#include "scene/DataTypeRegistry.h"
-#include "scene/NodeTypeRegistry.h"
 #include "scene/Scene.h"
 #include "ui/ControlRegistry.h"
 #include "ui/MainWindow.h"
 
-#include <maya/MFnPlugin.h>
 #include <maya/MQtUtil.h>
 
 #include <gtest/gtest.h>
@@ -31,9 +28,6 @@
 #include <string>
 #include <vector>
 
-PLUGIN_EXPORT MStatus initializePlugin(MObject object);
-PLUGIN_EXPORT MStatus uninitializePlugin(MObject object);
-
 namespace paneltest {
 
 class PanelTest : public nbtest::GuiTest
@@ -46,9 +40,7 @@ protected:
         mainWindow().resize(900, 700);
         session().show();
         nbtest::processEvents();
-        plugin = std::make_shared<nbhost::Plugin>("nibline2", "", nullptr);
-        ASSERT_TRUE(initializePlugin(plugin->object()));
-        plugin->setStage(nbhost::Plugin::Stage::Loaded);
+        ASSERT_TRUE(plugin.Load());
         ResetSettings();
         nbtest::processEvents();
         output().clear();
@@ -56,13 +48,7 @@ protected:
     }
     void TearDown() override
     {
-        plugin->setStage(nbhost::Plugin::Stage::Uninitializing);
-        uninitializePlugin(plugin->object());
-        nbhost::Scene::instance().reset();
-        for (MTypeId id : std::vector<MTypeId>(plugin->nodeTypes()))
-            nbhost::NodeTypeRegistry::instance().deregisterPluginType(id);
-        for (MTypeId id : std::vector<MTypeId>(plugin->dataTypes()))
-            nbhost::DataTypeRegistry::instance().deregisterType(id);
+        plugin.Unload();
         GuiTest::TearDown();
     }
 
@@ -198,7 +184,7 @@ protected:
         return driven;
     }
 
-    std::shared_ptr<nbhost::Plugin> plugin;
+    nbtest::InProcessPlugin plugin;
 };
 
 } // namespace paneltest

@@ -4,6 +4,8 @@
 #include "base/Logger.h"
 #include "base/MayaUtil.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
@@ -259,9 +261,13 @@ bool HasKnownColorModel(const QVariant& stored)
 }
 
 // A stored value that is not a valid colour keeps the current colour, so a
-// damaged file cannot leave the plug-in drawing with no colour at all.
+// damaged file cannot leave the plug-in drawing with no colour at all. Only
+// a colour or a colour's name is taken: other types that convert to a
+// colour (a brush) carry one that was never checked.
 void ReadColor(const QVariant& stored, QColor& member)
 {
+    if (stored.userType() != QMetaType::QColor && stored.userType() != QMetaType::QString)
+        return;
     const QColor color = stored.value<QColor>();
     if (color.isValid())
         member = color;
@@ -312,9 +318,10 @@ bool IsStoredColor(const QByteArray& text, int at)
 // a group's values all at once, and a damaged value of a container type can
 // ask it for more memory than exists, so such a value's group is not read at
 // all. The file writes colours and nothing else that way. Where the file's
-// lines may be split into groups otherwise than read here (carriage returns,
-// continued lines, odd group headers) or such a value is not where a value
-// starts, no group can be trusted and the whole file is passed over.
+// lines may be split into groups otherwise than read here (control
+// characters, continued lines, a '[' inside a line, odd group headers) or
+// such a value is not where a value starts, no group can be trusted and the
+// whole file is passed over.
 struct UnreadableValues
 {
     bool wholeFile = false;
@@ -328,11 +335,13 @@ UnreadableValues FindUnreadableValues(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return found;
     const QByteArray text = file.readAll();
-    bool plainLines = !text.contains('\r');
+    bool plainLines = std::none_of(text.begin(), text.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t';
+    });
     QString group;
     for (const QByteArray& raw : text.split('\n')) {
         const QByteArray line = raw.trimmed();
-        if (line.endsWith('\\'))
+        if (line.endsWith('\\') || line.indexOf('[', 1) > 0)
             plainLines = false;
         if (line.startsWith('[')) {
             const QByteArray name = line.mid(1, line.size() - 2);

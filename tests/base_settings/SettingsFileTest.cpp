@@ -172,6 +172,12 @@ TEST_F(SettingsFile, AValueOfAnotherTypeThatNoGroupHoldsSureStopsTheWholeFile)
     EXPECT_EQ(Settings::mainMenuName, "NB2");
     EXPECT_TRUE(Settings::drawToolContextMenu);
 
+    // A vertical tab that the settings library may take for a line's end.
+    Settings::ReadUserConfig(WriteFile("[main]\nmainMenuName=Ink\v[tools]\neraserSize=33\n"
+                                       "activeColor=@Variant(\\0\\0\\0\\x42\\x1)\n"));
+    EXPECT_EQ(Settings::eraserSize, 40);
+    EXPECT_EQ(Settings::activeColor, Settings::DEFAULT_DRAW_COLOR);
+
     // A colour's type run on by more hex digits is not a colour.
     Settings::ReadUserConfig(WriteFile("[tools]\neraserSize=33\n"
                                        "activeColor=@Variant(\\0\\0\\0\\x43a\\x1)\n"

@@ -39,6 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return 0;
     file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+    // Written out before the time is set: a write at close would stamp the
+    // file with the present time again, and two inputs of one size written
+    // in the same millisecond would look unchanged to the settings
+    // library, which would then read the previous input from its cache.
+    file.flush();
     file.setFileTime(QDateTime::fromSecsSinceEpoch(1000000000 + ++inputs), QFileDevice::FileModificationTime);
     file.close();
     Settings::ReadUserConfig(Path());

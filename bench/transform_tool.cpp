@@ -214,11 +214,13 @@ BENCHMARK(BM_TransformDragEvent)
 
 namespace {
 
-// The moved region alone: the 512-pixel region turned and scaled into a
-// frame-sized premultiplied image, as each composition of the drag does.
+// The moved region alone: the 512-pixel region (kept premultiplied while it
+// is moved) turned and scaled into a frame-sized premultiplied image, as
+// each composition of the drag does.
 void BM_DrawTransformedRegion(benchmark::State& state)
 {
-    const QImage region = Sketch(3, 5).copy(256, 256, 512, 512);
+    const QImage region =
+        Sketch(3, 5).copy(256, 256, 512, 512).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage target(1024, 1024, QImage::Format_RGBA8888_Premultiplied);
     Stroke stroke;
     stroke.tool = TOOL_TRANSFORM;

@@ -912,6 +912,11 @@ void LayerManager::CaptureTransformRegion(const QImage& frameImage)
         for (int y = lifted.top(); y <= lifted.bottom() && !lifted.isEmpty(); ++y)
             std::memset(strokeImage.scanLine(y) + lifted.left() * 4, 0, lifted.width() * 4);
     }
+    // Kept premultiplied: the drag turns and scales it at every move, and a
+    // premultiplied image is transformed about three times faster, with its
+    // colours rounded once instead of at a straight intermediate.
+    if (!transformImage.isNull())
+        transformImage = transformImage.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 void LayerManager::QueueMasterCacheUpdate(const QString& camera)

@@ -7,6 +7,7 @@
 #include "base/MayaUtil.h"
 #include "base/Settings.h"
 #include "model/Frame.h"
+#include "model/FrameCache.h"
 #include "model/Layer.h"
 #include "node/BaseNode.h"
 #include "raster/Stroke.h"
@@ -15,6 +16,7 @@
 
 #include "core/Host.h"
 #include "plugins/Plugin.h"
+#include "scene/Scene.h"
 #include "ui/GuiSession.h"
 #include "ui/MainWindow.h"
 #include "viewport/View3d.h"
@@ -34,6 +36,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -108,6 +111,12 @@ private:
         SizeView();
         Document();
         ThreadManager::GetInstance()->SetPointerSource(std::make_shared<StillPointer>());
+        // The host is left to the end of the process, but its scene is a
+        // static that would go after the frame cache its drawings release
+        // themselves from; registered after the cache was made, this runs
+        // before the cache goes.
+        FrameCache::Instance();
+        std::atexit([] { nbhost::Scene::instance().reset(); });
     }
 
     void SizeView()

@@ -50,10 +50,12 @@ void EndPixelDrawing(QOpenGLFunctions_2_0& gl)
 LegacyImageQuad::~LegacyImageQuad()
 {
     // A texture can only be deleted in its own context; otherwise it goes
-    // with that context.
+    // with that context. Without a texture Qt is not asked at all: a node
+    // may go during the process's exit, after Qt's per-thread state.
+    if (textureId == 0 || !textureContext)
+        return;
     QOpenGLContext* current = QOpenGLContext::currentContext();
-    if (textureId == 0 || !textureContext || !current ||
-        !QOpenGLContext::areSharing(current, textureContext))
+    if (!current || !QOpenGLContext::areSharing(current, textureContext))
         return;
     if (QOpenGLFunctions_2_0* gl = Functions())
         gl->glDeleteTextures(1, &textureId);

@@ -80,21 +80,9 @@ QImage DrawablePainter::paintable(const QImage& texture)
     for (const Entry& entry : recent)
         if (entry.key == key)
             return entry.image;
-    // The oldest entry's pixels are reused: a texture that changes at every
-    // paint (a stroke being drawn) would otherwise cost a fresh allocation,
-    // and its page faults, each time.
-    QImage converted;
-    if (recent.size() >= 4) {
-        converted = std::move(recent.back().image);
+    recent.push_front(Entry{key, texture.convertToFormat(QImage::Format_ARGB32_Premultiplied)});
+    if (recent.size() > 4)
         recent.pop_back();
-    }
-    if (converted.size() != texture.size())
-        converted = QImage(texture.size(), QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&converted);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(0, 0, texture);
-    painter.end();
-    recent.push_front(Entry{key, converted});
     return recent.front().image;
 }
 

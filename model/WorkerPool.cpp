@@ -2,8 +2,12 @@
 
 #include "model/ImageTask.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QImage>
+#include <QImageReader>
 #include <QMetaObject>
+#include <QPainter>
 #include <QRunnable>
 #include <QThread>
 
@@ -17,11 +21,36 @@ std::mutex& Handoff()
     return mutex;
 }
 
+// Has Qt make the process-wide state that workers use when they pack,
+// unpack and pad frames (the image format plug-ins, the raster paint
+// engine). What is made first goes last at exit, so when this runs before
+// the pool is made, the pool's end, which waits for its workers, comes
+// while that state is still there.
+void MakeWorkerQtState()
+{
+    QImage image(2, 2, QImage::Format_RGBA8888);
+    image.fill(Qt::transparent);
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    image.save(&out, "PNG");
+    QBuffer in(&bytes);
+    in.open(QIODevice::ReadOnly);
+    QImageReader reader(&in, "PNG");
+    reader.size();
+    const QImage read = reader.read();
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, read);
+}
+
 } // namespace
 
 WorkerPool& WorkerPool::Instance()
 {
+    static const bool made = (MakeWorkerQtState(), true);
     static WorkerPool pool;
+    Q_UNUSED(made);
     return pool;
 }
 

@@ -456,13 +456,26 @@ TEST_F(CompositionTest, OptimisedMatchesStraightforward)
     stroke->updated = true;
     check("transform capture");
     stroke->captureRegion = false;
-    stroke->rotation = 30.0f;
-    stroke->scaleX = -1.3;
-    stroke->offset = QPoint(90, -40);
-    stroke->updated = true;
-    check("transform moved");
+    // Several moves: the later ones reuse what lies under the layer and
+    // redo only the tiles the region leaves and reaches.
+    const QPoint offsets[] = {QPoint(90, -40), QPoint(-150, 120), QPoint(400, 300)};
+    for (int move = 0; move < 3; ++move) {
+        stroke->rotation = 30.0f + 25.0f * move;
+        stroke->scaleX = -1.3 + 0.4 * move;
+        stroke->offset = offsets[move];
+        stroke->updated = true;
+        check(qPrintable(QStringLiteral("transform move %1").arg(move)));
+    }
     manager.SetLayerVisible(CAMERA, 3, true);
     check("layer shown");
+    stroke->offset = QPoint(10, 10);
+    stroke->updated = true;
+    check("transform moved over the shown layer");
+    manager.SetLayerOpacity(CAMERA, 1, 0.3f);
+    check("a layer under the region changed");
+    stroke->offset = QPoint(-20, 30);
+    stroke->updated = true;
+    check("transform moved over the changed layer");
     manager.CancelActiveStroke();
     check("transform cancelled");
 }

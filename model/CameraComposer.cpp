@@ -108,7 +108,6 @@ void CameraComposer::Reset()
     composed = false;
     underImage = QImage();
     underMask = TileMask();
-    underSignature.clear();
     ghostImage = QImage();
     ghostMask = TileMask();
     outputMask = TileMask();
@@ -128,18 +127,19 @@ int CameraComposer::StrokeLayerIndex(const Composition& composition)
 
 void CameraComposer::KeepUnder(const QSize& size, int strokeLayer)
 {
-    QVector<qint64> signature;
-    if (strokeLayer >= 0)
-        signature << strokeLayer << ghostSignature << layerSignature.mid(0, 3 * strokeLayer);
-    if (signature.isEmpty() || signature != underSignature || underImage.size() != size)
-        underMask = TileMask(size.width(), size.height());
-    underSignature = signature;
+    // A composition redoes only the stroke's tiles when the ghosts and every
+    // layer are as they were at the last one, so what lies under the stroke
+    // holds from one such composition to the next; any other composition
+    // forgets it.
     if (strokeLayer < 0) {
         underImage = QImage();  // not drawing: the memory goes back
+        underMask = TileMask();
         return;
     }
-    if (underImage.size() != size)
+    if (underImage.size() != size) {
         underImage = QImage(size, QImage::Format_RGBA8888_Premultiplied);
+        underMask = TileMask(size.width(), size.height());
+    }
 }
 
 QVector<qint64> CameraComposer::LayerSignature(const Composition& composition)

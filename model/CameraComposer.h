@@ -47,8 +47,8 @@ private:
     static QVector<Run> Runs(const TileMask& wanted, const TileMask& mask, int band);
     // The layer that shows the live stroke, or -1.
     static int StrokeLayerIndex(const Composition& composition);
-    // Keeps the tiles composed under the stroke's layer while nothing under
-    // it changes; forgets them otherwise.
+    // Keeps the tiles composed under the stroke's layer through compositions
+    // of the stroke alone; forgets them at any other.
     void KeepUnder(const QSize& size, int strokeLayer);
     void RebuildGhosts(const Composition& composition, const QSize& size);
     void DrawGhosts(const QVector<Composition::Ghost>& ghosts, const TileMask& wanted, int band,
@@ -87,5 +87,4 @@ private:
     // layer, in the tiles of underMask.
     QImage underImage;
     TileMask underMask;
-    QVector<qint64> underSignature;
 };

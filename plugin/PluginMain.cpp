@@ -2,7 +2,6 @@
 // the plug-in and uninitializePlugin before it unloads it.
 #include "base/MayaUtil.h"
 #include "base/Settings.h"
-#include "model/WorkerPool.h"
 #include "plugin/HostCallbacks.h"
 #include "plugin/Registration.h"
 
@@ -86,9 +85,6 @@ PLUGIN_EXPORT MStatus initializePlugin(MObject object)
 PLUGIN_EXPORT MStatus uninitializePlugin(MObject object)
 {
     MStatus status;
-    // Workers still decoding or packing frames finish before the code they
-    // run is unloaded.
-    WorkerPool::Instance().Wait();
     if (Settings::guiEnabled && !MayaUtil::DeleteMainMenu())
         ShowError("Failed to delete main menu");
     status = HostCallbacks::RemoveScriptJobs();

@@ -34,9 +34,8 @@ protected:
     // on it; what the dialog showed is kept for the test.
     void EditProperties(const QString& camera, int index, std::function<void(LayerPropertiesDialog&)> edit)
     {
-        auto modal = ModalAction::On<LayerPropertiesDialog>(edit);
-        DoubleClick(*Row(camera, index)->NameLabel());
-        EXPECT_TRUE(modal->Ran());
+        EXPECT_TRUE(nbtest::WithDialog<LayerPropertiesDialog>(
+            [&] { DoubleClick(*Row(camera, index)->NameLabel()); }, edit));
         Settle();
     }
 };
@@ -44,7 +43,8 @@ protected:
 TEST_F(LayerDialogsTest, NewLayerInAnEmptySceneMakesTheNodeWithThatLayer)
 {
     ASSERT_FALSE(Master());
-    auto modal = ModalAction::On<NewLayerDialog>([](NewLayerDialog& dialog) {
+    ASSERT_TRUE(nbtest::WithDialog<NewLayerDialog>([&] { Click(*panel->NewLayerButton()); },
+                                                   [](NewLayerDialog& dialog) {
         EXPECT_EQ(dialog.NameEdit()->text(), "Layer");
         EXPECT_EQ(dialog.NameEdit()->selectedText(), "Layer");
         EXPECT_TRUE(dialog.AnimButton()->isChecked());
@@ -52,22 +52,19 @@ TEST_F(LayerDialogsTest, NewLayerInAnEmptySceneMakesTheNodeWithThatLayer)
         Choose(*dialog.CameraBox(), "front");
         ClickMark(*dialog.StaticButton());
         Click(*dialog.OkButton());
-    });
-    Click(*panel->NewLayerButton());
-    ASSERT_TRUE(modal->Ran());
+    }));
     ASSERT_TRUE(nbtest::processEvents([this] { return Master() != nullptr; }));
     EXPECT_EQ(Issued(), Strings{"vxNiblineNode -l -c front -ln \"Sky line\" -ls 1"});
     EXPECT_EQ(Shown(), "front: Sky line(V)(S)*");
 
     // With the node there, the same dialog adds a layer to it, on the
     // active camera unless another is chosen.
-    modal = ModalAction::On<NewLayerDialog>([](NewLayerDialog& dialog) {
+    ASSERT_TRUE(nbtest::WithDialog<NewLayerDialog>([&] { Click(*panel->NewLayerButton()); },
+                                                   [](NewLayerDialog& dialog) {
         EXPECT_EQ(dialog.CameraBox()->currentText(), "front");
         dialog.NameEdit()->setText("Ground");
         Click(*dialog.OkButton());
-    });
-    Click(*panel->NewLayerButton());
-    ASSERT_TRUE(modal->Ran());
+    }));
     EXPECT_EQ(Issued(), Strings{"vxNiblineLayer -add -n \"Ground\" -ls 0 front"});
     EXPECT_EQ(Shown(), "front: Ground(V)* Sky line(V)(S)");
 }
@@ -75,9 +72,8 @@ TEST_F(LayerDialogsTest, NewLayerInAnEmptySceneMakesTheNodeWithThatLayer)
 TEST_F(LayerDialogsTest, NewLayerCancelledIssuesNothing)
 {
     Document();
-    auto modal = ModalAction::On<NewLayerDialog>([](NewLayerDialog& dialog) { Click(*dialog.CancelButton()); });
-    Click(*panel->NewLayerButton());
-    ASSERT_TRUE(modal->Ran());
+    ASSERT_TRUE(nbtest::WithDialog<NewLayerDialog>([&] { Click(*panel->NewLayerButton()); },
+                                                   [](NewLayerDialog& dialog) { Click(*dialog.CancelButton()); }));
     Settle();
     EXPECT_EQ(Issued(), Strings{});
 }
@@ -132,22 +128,20 @@ TEST_F(LayerDialogsTest, LayerPropertiesIssuesOnlyWhatChanged)
 TEST_F(LayerDialogsTest, UtilityFlagsOpenTheDialogsForTheActiveLayer)
 {
     Document();
-    auto modal = ModalAction::On<LayerPropertiesDialog>([](LayerPropertiesDialog& dialog) {
+    EXPECT_TRUE(nbtest::WithDialog<LayerPropertiesDialog>([&] { Run("vxNiblineUtil -layerProperties"); },
+                                                          [](LayerPropertiesDialog& dialog) {
         EXPECT_EQ(dialog.NameEdit()->text(), "B");
         ClickMark(*dialog.VisibleBox());
         Click(*dialog.OkButton());
-    });
-    Run("vxNiblineUtil -layerProperties");
-    EXPECT_TRUE(modal->Ran());
+    }));
     EXPECT_EQ(Issued(), Strings{"vxNiblineLayer -ev 0 1 persp"});
     EXPECT_EQ(Shown(), "persp: B* A(V)");
 
-    modal = ModalAction::On<NewLayerDialog>([](NewLayerDialog& dialog) {
+    EXPECT_TRUE(nbtest::WithDialog<NewLayerDialog>([&] { Run("vxNiblineUtil -newLayer"); },
+                                                   [](NewLayerDialog& dialog) {
         EXPECT_EQ(dialog.CameraBox()->currentText(), "persp");
         Click(*dialog.OkButton());
-    });
-    Run("vxNiblineUtil -newLayer");
-    EXPECT_TRUE(modal->Ran());
+    }));
     EXPECT_EQ(Issued(), Strings{"vxNiblineLayer -add -n \"Layer\" -ls 0 persp"});
     EXPECT_EQ(Shown(), "persp: Layer(V)* B A(V)");
 }

@@ -15,12 +15,12 @@
 
 #include "support/GuiTestEnvironment.h"
 #include "support/InProcessPlugin.h"
+#include "support/ModalDriver.h"
 
 #include "scene/Scene.h"
 
 #include <QApplication>
 #include <QMenu>
-#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -32,39 +32,6 @@
 #include <vector>
 
 namespace layertest {
-
-// Runs an action on the modal dialog of the given type that the next step
-// opens, from inside the dialog's own event loop, then closes the dialog if
-// the action left it open, so that the step returns. Armed for as long as
-// the object lives.
-class ModalAction
-{
-public:
-    template <typename Dialog>
-    static std::unique_ptr<ModalAction> On(std::function<void(Dialog&)> act)
-    {
-        std::unique_ptr<ModalAction> modal(new ModalAction());
-        ModalAction* self = modal.get();
-        QObject::connect(&self->poll, &QTimer::timeout, [self, act] {
-            Dialog* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible())
-                return;
-            self->poll.stop();
-            self->ran = true;
-            act(*dialog);
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        self->poll.start(10);
-        return modal;
-    }
-    bool Ran() const { return ran; }
-
-private:
-    ModalAction() = default;
-    QTimer poll;
-    bool ran = false;
-};
 
 class LayerPanelTest : public nbtest::GuiTest
 {

@@ -6,6 +6,7 @@
 #include "base/Settings.h"
 #include "support/GuiTestEnvironment.h"
 #include "support/InProcessPlugin.h"
+#include "support/ModalDriver.h"
 
 #include "core/Journal.h"
 #include "scene/Scene.h"
@@ -21,7 +22,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -154,34 +154,6 @@ protected:
             menu = found->menu();
         }
         return found;
-    }
-
-    // Runs `open`, which shows a modal dialog or popup menu, and hands that
-    // to `drive` once it shows. Anything left open afterwards is closed, so
-    // that no test waits for a person.
-    static bool WithModal(const std::function<void()>& open, const std::function<void(QWidget&)>& drive)
-    {
-        bool driven = false;
-        int ticksAfter = 0;
-        QTimer timer;
-        timer.setInterval(20);
-        QObject::connect(&timer, &QTimer::timeout, [&] {
-            QWidget* shown = QApplication::activePopupWidget();
-            if (!shown)
-                shown = QApplication::activeModalWidget();
-            if (!shown || !shown->isVisible())
-                return;
-            if (!driven) {
-                driven = true;
-                drive(*shown);
-            } else if (++ticksAfter > 100) {
-                shown->close();
-            }
-        });
-        timer.start();
-        open();
-        timer.stop();
-        return driven;
     }
 
     nbtest::InProcessPlugin plugin;

@@ -151,7 +151,7 @@ TEST_F(PanelsGuiTest, RightClicksOpenToolOptionsAndGhostCounts)
     Settings::ghostNextCount = 7;
     QStringList entries;
     QStringList checked;
-    EXPECT_TRUE(WithModal([&] { RightClick(*toolbox.GetGhostNextButton()); },
+    EXPECT_TRUE(nbtest::WithModal([&] { RightClick(*toolbox.GetGhostNextButton()); },
                           [&](QWidget& menu) {
                               for (QAction* action : menu.actions()) {
                                   entries << action->text();
@@ -232,7 +232,7 @@ TEST_F(PanelsGuiTest, GhostingOkIssuesTheFiveCommandsInOrder)
 {
     Settings::ghostColorOverridePrev = QColor(0, 128, 0);
     Settings::ghostColorOverrideNext = QColor(128, 0, 0);
-    EXPECT_TRUE(WithModal([&] { Run("vxNiblineUtil -ghostingSettings"); },
+    EXPECT_TRUE(nbtest::WithModal([&] { Run("vxNiblineUtil -ghostingSettings"); },
                           [&](QWidget& dialog) {
                               auto& ghosting = static_cast<GhostingDialog&>(dialog);
                               EXPECT_EQ(ghosting.windowTitle(), "Ghosting Settings");
@@ -254,7 +254,7 @@ TEST_F(PanelsGuiTest, GhostingOkIssuesTheFiveCommandsInOrder)
     EXPECT_TRUE(Settings::ghostColorOverride);
 
     ClearJournal();
-    EXPECT_TRUE(WithModal([&] { Run("vxNiblineUtil -gs"); },
+    EXPECT_TRUE(nbtest::WithModal([&] { Run("vxNiblineUtil -gs"); },
                           [&](QWidget& dialog) { Click(*Button(dialog, "Cancel")); }));
     EXPECT_EQ(Commands(), std::vector<std::string>({"vxNiblineUtil -gs"}));
 }
@@ -303,7 +303,7 @@ TEST_F(PanelsGuiTest, PaletteSwatchesFollowTheCustomColours)
 
     // Customising in the chooser changes the palette.
     QString title;
-    EXPECT_TRUE(WithModal([&] { palette->CustomizeColors(); },
+    EXPECT_TRUE(nbtest::WithModal([&] { palette->CustomizeColors(); },
                           [&](QWidget& chooser) {
                               title = chooser.windowTitle();
                               QColorDialog::setCustomColor(3, QColor(200, 100, 50));
@@ -316,7 +316,7 @@ TEST_F(PanelsGuiTest, PaletteSwatchesFollowTheCustomColours)
 TEST_F(PanelsGuiTest, PreferencesApplyOnOkAndCancelRestoresTheTimelineColour)
 {
     Settings::timelineFrameColor = QColor(255, 0, 0);
-    EXPECT_TRUE(WithModal([&] { Run("vxNiblineUtil -preferences"); },
+    EXPECT_TRUE(nbtest::WithModal([&] { Run("vxNiblineUtil -preferences"); },
                           [&](QWidget& dialog) {
                               Click(*Button(dialog, "Default"));
                               EXPECT_EQ(Settings::timelineFrameColor, Settings::DEFAULT_TIMELINE_FRAME_COLOR);
@@ -327,7 +327,7 @@ TEST_F(PanelsGuiTest, PreferencesApplyOnOkAndCancelRestoresTheTimelineColour)
     EXPECT_FALSE(Settings::ignore2dPanZoom);
 
     Settings::defaultLayerState = 0;
-    EXPECT_TRUE(WithModal([&] { Run("vxNiblineUtil -preferences"); },
+    EXPECT_TRUE(nbtest::WithModal([&] { Run("vxNiblineUtil -preferences"); },
                           [&](QWidget& dialog) {
                               auto& preferences = static_cast<PreferencesDialog&>(dialog);
                               EXPECT_EQ(preferences.GetPageList()->currentRow(), 0);

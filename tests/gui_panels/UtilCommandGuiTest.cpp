@@ -69,7 +69,7 @@ TEST_F(UtilCommandGuiTest, EveryMenuItemRunsWithoutError)
             Run(before);
         output().clear();
         // Modal boxes are dismissed the way a user would: Escape.
-        WithModal([&] { item->trigger(); }, [](QWidget& shown) { Key(shown, Qt::Key_Escape); });
+        nbtest::WithModal([&] { item->trigger(); }, [](QWidget& shown) { Key(shown, Qt::Key_Escape); });
         nbtest::processEvents();
         std::string errors = output().errors();
         const bool needsDrawContext = path == "Draw" || path.startsWith("Draw Tool|");
@@ -150,7 +150,7 @@ TEST_F(UtilCommandGuiTest, ResetUiAsksThenForgetsPanelsAndTheirPlaces)
 
     QString title;
     QString text;
-    EXPECT_TRUE(WithModal([&] { Run("vxNiblineUtil -resetUI"); },
+    EXPECT_TRUE(nbtest::WithModal([&] { Run("vxNiblineUtil -resetUI"); },
                           [&](QWidget& box) {
                               title = box.windowTitle();
                               text = static_cast<QMessageBox&>(box).text();
@@ -160,7 +160,7 @@ TEST_F(UtilCommandGuiTest, ResetUiAsksThenForgetsPanelsAndTheirPlaces)
     EXPECT_EQ(text, "Reset user interface elements?");
     EXPECT_TRUE(DialogManager::ExistingToolboxDialog());
 
-    EXPECT_TRUE(WithModal([&] { Run("vxNiblineUtil -resetUI"); }, [&](QWidget& box) { Answer(box, "Yes"); }));
+    EXPECT_TRUE(nbtest::WithModal([&] { Run("vxNiblineUtil -resetUI"); }, [&](QWidget& box) { Answer(box, "Yes"); }));
     nbtest::processEvents();
     EXPECT_FALSE(DialogManager::ExistingToolboxDialog());
     EXPECT_FALSE(DialogManager::ExistingToolOptionsDialog());
@@ -175,7 +175,7 @@ TEST_F(UtilCommandGuiTest, ResetUiAsksThenForgetsPanelsAndTheirPlaces)
 TEST_F(UtilCommandGuiTest, AboutShowsTheTitleAndVersionAndClosesWithEscape)
 {
     QString shown;
-    EXPECT_TRUE(WithModal([&] { MenuItem("About...")->trigger(); },
+    EXPECT_TRUE(nbtest::WithModal([&] { MenuItem("About...")->trigger(); },
                           [&](QWidget& about) {
                               for (QLabel* label : about.findChildren<QLabel*>())
                                   shown += label->text() + "|";
@@ -185,7 +185,7 @@ TEST_F(UtilCommandGuiTest, AboutShowsTheTitleAndVersionAndClosesWithEscape)
     EXPECT_TRUE(shown.contains("Version 2.5.4")) << shown.toStdString();
     EXPECT_EQ(output().errors(), "");
 
-    EXPECT_TRUE(WithModal([&] { Run("vxNiblineUtil -about"); },
+    EXPECT_TRUE(nbtest::WithModal([&] { Run("vxNiblineUtil -about"); },
                           [&](QWidget& about) {
                               for (QPushButton* button : about.findChildren<QPushButton*>())
                                   Click(*button);
@@ -217,7 +217,7 @@ TEST_F(UtilCommandGuiTest, MovingLayersWithoutACameraAsksForOne)
 {
     Run("vxNiblineNode -l -c front; vxNiblineLayer -add front");
     QString title;
-    EXPECT_TRUE(WithModal([&] { MenuItem("View|Move layers to Nibline View")->trigger(); },
+    EXPECT_TRUE(nbtest::WithModal([&] { MenuItem("View|Move layers to Nibline View")->trigger(); },
                           [&](QWidget& box) {
                               title = box.windowTitle();
                               auto& input = static_cast<QInputDialog&>(box);
@@ -231,7 +231,7 @@ TEST_F(UtilCommandGuiTest, MovingLayersWithoutACameraAsksForOne)
 
     // Cancelled: nothing moves and the command still succeeds.
     Run("vxNiblineLayer -add side");
-    EXPECT_TRUE(WithModal([&] { Run("vxNiblineUtil -fvm \"\""); }, [&](QWidget& box) { Answer(box, "Cancel"); }));
+    EXPECT_TRUE(nbtest::WithModal([&] { Run("vxNiblineUtil -fvm \"\""); }, [&](QWidget& box) { Answer(box, "Cancel"); }));
     EXPECT_EQ(Run("vxNiblineLayer -count side").asInt(), 1);
 }
 
